@@ -1,0 +1,101 @@
+#include "fiyat.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace ks {
+
+double yuvarla(double v)
+{
+    if (!std::isfinite(v) || std::fabs(v) >= 1e13)
+        return v;
+    // Shortest round-trip digits "d.ddddde±x": the decimal text the value is.
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
+    *r.ptr = '\0';
+    char *e = std::strchr(buf, 'e');
+    const int us = std::atoi(e + 1);
+    char rakam[32];
+    int n = 0;
+    for (char *p = buf; p < e; ++p)
+        if (*p != '.')
+            rakam[n++] = *p;
+    // rakam[i] weighs 10^(us − i); keep the digits down to 10^-2.
+    const int son = us + 2;
+    if (son + 1 >= n)
+        return v;   // no digit beyond the second decimal
+    long long tam = 0;
+    for (int i = 0; i <= son; ++i)
+        tam = tam * 10 + (rakam[i] - '0');
+    if (son + 1 >= 0 && rakam[son + 1] >= '5')
+        ++tam;
+    const double sonuc = double(tam) / 100.0;
+    return v < 0 && tam != 0 ? -sonuc : sonuc;
+}
+
+QString indirimYazisi(const Oranlar &o)
+{
+    static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
+    QStringList parcalar;
+    for (double x : o)
+        if (x > 0) {
+            QString s = tr.toString(yuvarla(x), 'f', 2);
+            while (s.endsWith(u'0'))
+                s.chop(1);
+            if (s.endsWith(tr.decimalPoint()))
+                s.chop(tr.decimalPoint().size());
+            parcalar << s;
+        }
+    return parcalar.join(u'+');
+}
+
+double indirimliTutar(double tutar, const Oranlar &o)
+{
+    // The same operations in the same order as the line entry, so the
+    // floating-point result is bit for bit the client's.
+    double g = tutar;
+    for (double x : o)
+        if (x > 0)
+            g = g - g * x / 100;
+    return g;
+}
+
+StokFiyati stokFiyati(const StokFiyatGirdisi &g)
+{
+    StokFiyati f;
+    f.listeFiyati = g.fiyatListesi == 2 ? g.listeFiyati2 : g.listeFiyati1;
+    const bool kampanya = g.kampanyada && g.kampanyaGorur && g.kampFiyati > 0;
+    if (kampanya) {
+        f.kampanyali = true;
+        f.kampFiyati = g.kampFiyati;
+        f.fiyat = g.kampFiyati;
+        f.oranlar = {0, 0, 0, 0};
+    } else {
+        f.fiyat = f.listeFiyati;
+        f.oranlar = g.oranlar;
+    }
+    f.indirimYazi = indirimYazisi(f.oranlar);
+    f.netFiyat = yuvarla(indirimliTutar(f.fiyat, f.oranlar));
+    f.kdvDahil = yuvarla(f.netFiyat * (1 + g.kdv / 100));
+    f.indirim = f.listeFiyati > 0 ? yuvarla((1 - f.netFiyat / f.listeFiyati) * 100) : 0;
+    return f;
+}
+
+SatirTutari satirTutari(double miktar, double birimFiyat, const Oranlar &o, double kdv)
+{
+    SatirTutari t;
+    const double brut = birimFiyat * miktar;
+    t.tutar = yuvarla(brut);
+    t.netTutar = yuvarla(indirimliTutar(brut, o));
+    t.indirimTutar = yuvarla(t.tutar - t.netTutar);
+    t.netBirimFiyat = miktar != 0 ? yuvarla(t.netTutar / miktar) : 0;
+    t.vergiTutari = yuvarla(t.netTutar * kdv / 100);
+    t.kdvDahilBirimFiyat = yuvarla(t.netBirimFiyat * (1 + kdv / 100));
+    t.kdvDahilTutar = yuvarla(t.netTutar + t.vergiTutari);
+    return t;
+}
+
+}  // namespace ks
