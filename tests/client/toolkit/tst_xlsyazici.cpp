@@ -1,6 +1,7 @@
 // The .xls writer, read back by an independent reader (Debian's python3-xlrd):
 // Turkish texts, numbers, dates, a shared string table that needs CONTINUE
 // records, and more rows than one sheet holds.
+#include "xlsokuyucu.h"
 #include "xlsyazici.h"
 
 #include <QJsonArray>
@@ -12,39 +13,8 @@
 
 namespace {
 
-// Dumps every sheet as {"ad":…, "hucreler":[[ [type, value], … ], …]}.
-const char *kOkuyucu = R"PY(
-import json, sys, xlrd
-kitap = xlrd.open_workbook(sys.argv[1])
-sonuc = []
-for s in kitap.sheets():
-    satirlar = []
-    for r in range(s.nrows):
-        satir = []
-        for c in range(s.ncols):
-            h = s.cell(r, c)
-            v = h.value
-            if h.ctype == xlrd.XL_CELL_DATE:
-                v = list(xlrd.xldate_as_tuple(v, kitap.datemode))
-            satir.append([h.ctype, v])
-        satirlar.append(satir)
-    sonuc.append({"ad": s.name, "hucreler": satirlar})
-sys.stdout.write(json.dumps(sonuc))
-)PY";
-
-QJsonArray oku(const QString &yol)
-{
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(kOkuyucu), yol});
-    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
-        qWarning() << p.readAllStandardError();
-        return {};
-    }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
-}
-
-// xlrd cell types
-enum { Bos = 0, Metin = 1, Sayi = 2, Tarih = 3, Mantik = 4 };
+using test::xlsOku;
+enum { Bos = test::XlsBos, Metin = test::XlsMetin, Sayi = test::XlsSayi, Tarih = test::XlsTarih, Mantik = test::XlsMantik };
 
 QJsonArray hucre(const QJsonArray &sayfa, int r, int c) { return sayfa.at(r).toArray().at(c).toArray(); }
 
@@ -110,7 +80,7 @@ void TstXlsYazici::turkceMetinVeSayilar()
     QString hata;
     QVERIFY2(kt::xlsYaz(yol, kolonlar, satirlar, &hata), qPrintable(hata));
 
-    const QJsonArray kitap = oku(yol);
+    const QJsonArray kitap = xlsOku(yol);
     QCOMPARE(kitap.size(), 1);
     QCOMPARE(kitap.at(0).toObject().value("ad").toString(), QStringLiteral("Sayfa1"));
     const QJsonArray s = kitap.at(0).toObject().value("hucreler").toArray();
@@ -151,7 +121,7 @@ void TstXlsYazici::buyukPaylasilanMetinTablosu()
     const QString yol = dizin_.filePath("buyuk.xls");
     QString hata;
     QVERIFY2(kt::xlsYaz(yol, kolonlar, satirlar, &hata), qPrintable(hata));
-    const QJsonArray kitap = oku(yol);
+    const QJsonArray kitap = xlsOku(yol);
     QCOMPARE(kitap.size(), 1);
     const QJsonArray s = kitap.at(0).toObject().value("hucreler").toArray();
     QCOMPARE(s.size(), 10004);
@@ -176,7 +146,7 @@ void TstXlsYazici::sayfaSiniriniAsanSatirlar()
         satirlar.push_back({i});
     const QString yol = dizin_.filePath("iki_sayfa.xls");
     QVERIFY(kt::xlsYaz(yol, kolonlar, satirlar));
-    const QJsonArray kitap = oku(yol);
+    const QJsonArray kitap = xlsOku(yol);
     QCOMPARE(kitap.size(), 2);
     const QJsonArray s1 = kitap.at(0).toObject().value("hucreler").toArray();
     const QJsonArray s2 = kitap.at(1).toObject().value("hucreler").toArray();
