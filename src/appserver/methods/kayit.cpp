@@ -1,5 +1,7 @@
 #include "kayit.h"
 
+#include "hesapgruplari.h"
+
 namespace ks {
 
 void metotlariKaydet(Dagitici &d, Ortam &o)
@@ -7,6 +9,11 @@ void metotlariKaydet(Dagitici &d, Ortam &o)
     (void)d;
     (void)o;
     // Each group of methods adds its registration call here.
+    hesapMetotlariniKaydet(d, o);
+    gecmisMetotlariniKaydet(d, o);
+    temsilciMetotlariniKaydet(d, o);
+    duyuruMetotlariniKaydet(d, o);
+    istekMetotlariniKaydet(d, o);
 }
 
 }  // namespace ks

@@ -1,5 +1,7 @@
 #include "web.h"
 
+#include "sayfalar.h"
+
 #include <httplib.h>
 
 namespace ks {
@@ -9,6 +11,7 @@ void webKaydet(httplib::Server &s, Ortam &o)
     (void)s;
     (void)o;
     // Each page adds its route here.
+    sayfalariKaydet(s, o);
 }
 
 }  // namespace ks
