@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // ---------------------------------------------------------------------------
 // Workstation identity (kimlik.cpp)
@@ -52,3 +53,65 @@ QString diskSeriBul(const QString &sysBlock, const QString &byId, const QString 
 QString macBul(const QString &sysNet);
 
 }  // namespace kimlik
+
+// ---------------------------------------------------------------------------
+// Shared helpers (utils.cpp, library korvelapp)
+//
+// The message dialog is the toolkit's kt::MesajGoster (mesajgoster.h); the
+// dataset checks below are the toolkit's own, named here so that windows
+// find every helper in one place.
+// ---------------------------------------------------------------------------
+
+class TBaglanti;
+namespace kt {
+class VeriSeti;
+void FormatAyarla(VeriSeti &ds);
+bool KayitVarmi(const VeriSeti &ds);
+bool SeciliVarmi(VeriSeti &ds);
+}  // namespace kt
+using kt::FormatAyarla;   // "#,###,##0.00" on every plain floating-point field
+using kt::KayitVarmi;     // open and not empty
+using kt::SeciliVarmi;    // cursor on the first row whose "SEC" is 1
+
+// The client's own installer version; the server publishes the one it
+// expects in the session record.
+inline constexpr int kProgramSurumu = 5;
+
+// The message of every failed connection or load.
+QString BaglantiHatasiMetni();   // "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"
+
+// Opens `baglanti` with up to 11 attempts 500 ms apart. Each failure shows
+// its text in a plain box (through the UI thread when called from a worker,
+// which waits for the box to close). After the last failure a `sonMesaj` of
+// 1 adds the Turkish connection message. Any thread; blocks it meanwhile.
+bool BaglantiAc(TBaglanti &baglanti, int sonMesaj);
+
+// A plain box: the application title, the text, OK. Any thread.
+void DuzMesaj(const QString &metin);
+
+// The user's Documents folder without a trailing separator; empty when the
+// system names none.
+QString BelgelerKlasoru();
+
+// Two decimals, halves away from zero, decided on the value's shortest
+// decimal form: 2.675 (held as 2.67499999…) gives 2.68.
+double Yuvarla(double deger);
+
+// The notice shown when the server publishes another installer version.
+QString GuncellemeNotu(int sunucuSurumu);
+
+// Server addresses, fixed at build time (KORVEL_SERVER / KORVEL_WEB override
+// them for tests and staging): the application server's host name, the
+// distributor's web base address (ending in "/"), its picture service and
+// the address shown as the web-site menu item.
+QString SunucuHostAdi();
+int SunucuPortu();
+QString WebAdresi();
+QString ResimServisAdresi();
+QString WebSitesiAdresi();
+
+// Ends the process at once with exit code 0, after flushing the standard
+// streams; nothing else of the shutdown runs. Tests set a hook that is
+// called instead, and then the caller returns as if the process had ended.
+void ProgramiBitir();
+void ProgramBitirmeKancasiKur(std::function<void()> kanca);

@@ -1,0 +1,38 @@
+// Program entry of the dealer's desktop client.
+#include "Unit1.h"
+#include "beklesinu.h"
+#include "testkancalari.h"
+
+#include <QApplication>
+
+namespace {
+
+// The application's default error display: an exception that escapes an
+// event handler is shown in an error box and the program goes on.
+class TUygulama : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *alici, QEvent *olay) override
+    {
+        try {
+            return QApplication::notify(alici, olay);
+        } catch (...) {
+            UygulamaHatasiGoster(std::current_exception());
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    TUygulama app(argc, argv);
+    OrtamKancalariniKur();
+
+    TForm1 Form1;
+    if (!Form1.FormCreate())
+        return 0;
+    Form1.showMaximized();
+    return app.exec();
+}
