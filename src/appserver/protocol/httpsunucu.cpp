@@ -50,6 +50,10 @@ HttpSunucu::HttpSunucu(const Dagitici &d, const SunucuAyarlari &a)
     // Answers that httplib makes itself (oversized body, unknown path) still
     // carry the JSON error form the client understands.
     rpc_->set_error_handler([](const httplib::Request &req, httplib::Response &res) {
+        // httplib calls this for every status from 400 on, also for a
+        // method's own error answer, whose message must stay.
+        if (!res.body.empty())
+            return;
         QString m;
         switch (res.status) {
         case 413: m = QStringLiteral("İstek gövdesi çok büyük"); break;
