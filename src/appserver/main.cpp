@@ -60,6 +60,8 @@ int main(int argc, char **argv)
     QCommandLineOption isOpt(QStringLiteral("threads"), QStringLiteral("Worker threads per port (default 64)."), QStringLiteral("N"), QStringLiteral("64"));
     p.addOptions({dbOpt, adresOpt, portOpt, webOpt, demoOpt, siniriOpt, isOpt});
     p.addPositionalArgument(QStringLiteral("admin"), QStringLiteral("Run an administration command instead of serving (korvel-server admin help)."));
+    // Everything after "admin" belongs to the admin command, dashes included.
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     p.process(app);
 
     const QString dbYolu = p.isSet(dbOpt) ? p.value(dbOpt) : varsayilanDb();
