@@ -26,6 +26,9 @@ int kullanim(const char *k)
 
 void yaz(const QString &m) { std::printf("%s\n", m.toUtf8().constData()); }
 
+// A null text binds as SQL NULL, which the settings and screens refuse.
+QString metin(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+
 bool yerOku(const QString &s, int *yer)
 {
     bool tamam = false;
@@ -64,12 +67,12 @@ int yonetSurum(Depo &d, const QStringList &a)
 
 int yonetKayanYazi(Depo &d, const QStringList &a)
 {
-    const QString metin = a.join(u' ');
-    const QString neden = kayanYaziHatasi(metin);
+    const QString html = metin(a.join(u' '));
+    const QString neden = kayanYaziHatasi(html);
     if (!neden.isEmpty())
         return hata(QStringLiteral("kayan yazı okunamaz: %1").arg(neden));
-    d.ayarYaz(QLatin1String(kAyarKayanYazi), metin);
-    yaz(metin.trimmed().isEmpty() ? QStringLiteral("kayan yazı kaldırıldı") : QStringLiteral("kayan yazı: %1").arg(metin));
+    d.ayarYaz(QLatin1String(kAyarKayanYazi), html);
+    yaz(html.trimmed().isEmpty() ? QStringLiteral("kayan yazı kaldırıldı") : QStringLiteral("kayan yazı: %1").arg(html));
     return 0;
 }
 
@@ -140,11 +143,11 @@ int yonetAcilisEkle(Depo &d, const QStringList &a)
     const QByteArray jpeg = acilisResmi(k.first());
     if (jpeg.isEmpty())
         return hata(QStringLiteral("JPEG yazılamadı"));
-    const QString arama = baglantiNormal(a.value(2));
+    const QString arama = metin(baglantiNormal(a.value(2)));
     Islem t(d);
     Sorgu s(t.db(), QStringLiteral("INSERT INTO acilis_ekrani(sira, baslik, resim, arama, aktif) "
                                    "VALUES((SELECT COALESCE(MAX(sira), 0) + 1 FROM acilis_ekrani), ?, ?, ?, 1)"));
-    s.bagla({a[1], jpeg, arama}).calistir();
+    s.bagla({metin(a[1]), jpeg, arama}).calistir();
     const qint64 no = s.sonEklenen();
     t.onayla();
     yaz(QStringLiteral("açılış ekranı %1: %2, %3 bayt JPEG, bağlantı: %4")
@@ -193,7 +196,7 @@ int yonetKurulumDosyasi(Depo &d, const QStringList &a)
     if (a.size() != 1)
         return kullanim("kurulum-dosyasi FILE | --kaldir");
     if (a[0] == QLatin1String("--kaldir")) {
-        d.ayarYaz(QLatin1String(kAyarKurulumDosyasi), QString());
+        d.ayarYaz(QLatin1String(kAyarKurulumDosyasi), metin(QString()));
         yaz(QStringLiteral("kurulum dosyası kaldırıldı"));
         return 0;
     }
@@ -212,9 +215,9 @@ int yonetIletisim(Depo &d, const QStringList &a)
                                         QStringLiteral("mail")};
     if (a.isEmpty() || !alanlar.contains(a[0]))
         return kullanim("iletisim firma|adres|telefon|mail TEXT…");
-    const QString metin = a.mid(1).join(u' ').trimmed();
-    d.ayarYaz(QStringLiteral("iletisim_") + a[0], metin);
-    yaz(QStringLiteral("%1: %2").arg(a[0], metin));
+    const QString deger = metin(a.mid(1).join(u' ').trimmed());
+    d.ayarYaz(QStringLiteral("iletisim_") + a[0], deger);
+    yaz(QStringLiteral("%1: %2").arg(a[0], deger));
     return 0;
 }
 

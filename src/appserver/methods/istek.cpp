@@ -17,9 +17,11 @@ qint64 postaKaydet(Depo &d, const PostaIstegi &p)
     Sorgu s(t.db(), QStringLiteral(
         "INSERT INTO giden_posta(tarih, tur, idsi, baslik, firmaadi, adres1, adres2, ilce, sehir, telefon, fax, vd, "
         "vn, yetkili, kullaniciadi, sifre, mail, kargoambar, konu) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    s.bagla({QDateTime::currentDateTime().toString(Qt::ISODate), p.tur, p.idsi, p.baslik, p.firmaadi, p.adres1,
-             p.adres2, p.ilce, p.sehir, p.telefon, p.fax, p.vd, p.vn, p.yetkili, p.kullaniciadi, p.sifre, p.mail,
-             p.kargoambar, p.konu});
+    // A null text would bind as SQL NULL; the outbox keeps empty texts.
+    auto m = [](const QString &x) { return x.isNull() ? QStringLiteral("") : x; };
+    s.bagla({QDateTime::currentDateTime().toString(Qt::ISODate), m(p.tur), m(p.idsi), m(p.baslik), m(p.firmaadi),
+             m(p.adres1), m(p.adres2), m(p.ilce), m(p.sehir), m(p.telefon), m(p.fax), m(p.vd), m(p.vn), m(p.yetkili),
+             m(p.kullaniciadi), m(p.sifre), m(p.mail), m(p.kargoambar), m(p.konu)});
     s.calistir();
     const qint64 no = s.sonEklenen();
     t.onayla();
