@@ -160,6 +160,20 @@ inline QVariantList satir(const QString &dbYolu, const QString &sql)
     return r;
 }
 
+// One statement on the test store.
+inline void calistirDb(const QString &dbYolu, const QString &sql)
+{
+    const QString ad = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+        db.setDatabaseName(dbYolu);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        QVERIFY(db.open());
+        calistir(db, sql);
+    }
+    QSqlDatabase::removeDatabase(ad);
+}
+
 inline std::unique_ptr<TBaglanti> baglanti(const kt::SunucuSureci &s)
 {
     auto b = std::make_unique<TBaglanti>();

@@ -284,12 +284,17 @@ void TstHesap::bakiyeDegisiklikleri()
         QVERIFY2(bakiyeler() == once, r.ad);
     }
     QCOMPARE(satir(srv_.dbYolu(), "SELECT miktar, iptal FROM siparis_satir WHERE id=103"), (QVariantList{2.0, 0}));
+    // The stock's quantity in received orders follows the open rest.
+    auto alinan = [this] { return satir(srv_.dbYolu(), "SELECT alinansiparis FROM stok WHERE id=1")[0].toDouble(); };
+    const double alinanOnce = 20;
+    hv::calistirDb(srv_.dbYolu(), "UPDATE stok SET alinansiparis=20 WHERE id=1");
 
     // New remaining quantity 3 for line 101: ordered becomes delivered + 3.
     QCOMPARE(p.BakiyeDegistir(oturum(kOzgur, 3, kOzgurOto), 1, 501, 101, 3, 3, "BRK-001"), 1);
     kw::Tablo t = bakiyeler();
     QCOMPARE(t.hucre(0, "KALAN").toDouble(), 3.0);
     QCOMPARE(t.hucre(0, "MIKTAR").toDouble(), 7.0);
+    QCOMPARE(alinan(), alinanOnce - 3);   // 6 open became 3
 
     // New price and rate for line 102 by a type 2 user; the first price stays.
     QCOMPARE(p.BakiyeFiyatDegistir(oturum(kMudur, 2, kOzgurOto), 0, 502, 102, 5, 5, "FLT-002", 18, 5), 1);
@@ -302,6 +307,7 @@ void TstHesap::bakiyeDegisiklikleri()
     // Deleting line 101's balance keeps what was delivered.
     QCOMPARE(p.BakiyeDuzenle(oturum(kOzgur, 3, kOzgurOto), 1, 501, 101, 7, 3, "BRK-001"), 1);
     QCOMPARE(kolon(bakiyeler(), "STOKHAR_NO"), (QVariantList{102, 131}));
+    QCOMPARE(alinan(), alinanOnce - 6);
     const kw::Tablo s = *p.SiparisAyrintisi2(kOzgurOto, 10);
     QCOMPARE(s.hucre(0, "MIKTAR").toDouble(), 4.0);
     QCOMPARE(s.hucre(0, "KALAN").toDouble(), 0.0);

@@ -316,13 +316,22 @@ void bakiyeDegistir(Depo &depo, Cagri &c, BakiyeIslemi islem)
     if (s.deger(3).toInt() != 0 || !(teslim < miktar) || s.deger(4).toInt() >= 7)
         throw IslemHatasi(QStringLiteral("Bu sipariş satırının açık bakiyesi yok."));
     const double eskiFiyat = s.deger(6).toDouble(), ilkFiyat = s.deger(7).toDouble();
+    const int stokId = s.deger(0).toInt();
 
+    // The stock's quantity in received orders follows the open rest.
+    auto alinanSiparis = [&t, stokId](double fark) {
+        calistir(t.db(), QStringLiteral("UPDATE stok SET alinansiparis=MAX(0, alinansiparis + ?) WHERE id=?"),
+                 {fark, stokId});
+    };
+    const double kalan = miktar - teslim;
     switch (islem) {
     case BakiyeIslemi::Sil:
         calistir(t.db(), QStringLiteral("UPDATE siparis_satir SET iptal=1 WHERE id=?"), {satir});
+        alinanSiparis(-kalan);
         break;
     case BakiyeIslemi::Miktar:
         calistir(t.db(), QStringLiteral("UPDATE siparis_satir SET miktar=? WHERE id=?"), {teslim + yeniBakiye, satir});
+        alinanSiparis(yeniBakiye - kalan);
         break;
     case BakiyeIslemi::Fiyat:
         // The first price is kept for the record when a line is repriced.
