@@ -28,7 +28,7 @@ namespace kt {
 
 namespace {
 
-constexpr int kEnIyiOrnek = 2000;   // rows measured for best fit
+constexpr int kEnIyiOrnek = 1000;   // rows measured for best fit
 constexpr int kEnIyiEnCok = 600;
 
 // Search key: lower case with the Turkish rules, and the four i's made one,
@@ -530,25 +530,48 @@ void Izgara::imleciTakipEt()
 
 // ---- filters and order ------------------------------------------------------
 
+// Filter and grouping changes touch every row: the view takes them as one
+// reset (not thousands of row moves) and keeps the focused row.
+template <typename F>
+void Izgara::toplu(F degisim)
+{
+    const int odak = OdakSatiri();
+    grup_->topluBasla();
+    degisim();
+    grup_->topluBitir();
+    if (odak >= 0)
+        SatiraGit(odak);
+}
+
+void Izgara::filtreIsaretleri()
+{
+    baslik_->filtreliKolonlar(QSet<int>(filtre_->filtreler().keyBegin(), filtre_->filtreler().keyEnd()));
+}
+
 void Izgara::FiltreKoy(const QString &alan, const QString &metin)
 {
     const int k = KolonNo(alan);
     if (k < 0)
         return;
-    filtre_->filtreKoy(k, metin);
-    baslik_->filtreliKolonlar(QSet<int>(filtre_->filtreler().keyBegin(), filtre_->filtreler().keyEnd()));
+    toplu([&] { filtre_->filtreKoy(k, metin); });
+    filtreIsaretleri();
 }
 
 void Izgara::FiltreKaldir(const QString &alan)
 {
-    filtre_->filtreKaldir(KolonNo(alan));
-    baslik_->filtreliKolonlar(QSet<int>(filtre_->filtreler().keyBegin(), filtre_->filtreler().keyEnd()));
+    const int k = KolonNo(alan);
+    if (k < 0 || !filtre_->filtreVar(k))
+        return;
+    toplu([&] { filtre_->filtreKaldir(k); });
+    filtreIsaretleri();
 }
 
 void Izgara::FiltreyiTemizle()
 {
-    filtre_->filtreleriTemizle();
-    baslik_->filtreliKolonlar({});
+    if (filtre_->filtreler().isEmpty())
+        return;
+    toplu([&] { filtre_->filtreleriTemizle(); });
+    filtreIsaretleri();
 }
 
 QStringList Izgara::FiltreDegerleri(const QString &alan) const
@@ -592,11 +615,13 @@ void Izgara::filtreListesiAc(int kolon, const QPoint &global)
             liste->setCurrentItem(o);
     }
     connect(liste, &QListWidget::itemClicked, this, [this, kolon, liste](QListWidgetItem *o) {
-        if (o->data(Qt::UserRole + 1).toBool())
-            filtre_->filtreKaldir(kolon);
-        else
-            filtre_->filtreKoy(kolon, o->data(Qt::UserRole).toString());
-        baslik_->filtreliKolonlar(QSet<int>(filtre_->filtreler().keyBegin(), filtre_->filtreler().keyEnd()));
+        toplu([&] {
+            if (o->data(Qt::UserRole + 1).toBool())
+                filtre_->filtreKaldir(kolon);
+            else
+                filtre_->filtreKoy(kolon, o->data(Qt::UserRole).toString());
+        });
+        filtreIsaretleri();
         liste->close();
     });
     const int satir = liste->sizeHintForRow(0) > 0 ? liste->sizeHintForRow(0) : 20;
@@ -632,14 +657,20 @@ void Izgara::Grupla(const QString &alan)
     const int k = KolonNo(alan);
     if (k < 0)
         return;
-    filtre_->siralamaAyarla(k, siraKolonu_, siraYonu_);
-    grup_->grupKolonuAyarla(k);
+    toplu([&] {
+        filtre_->siralamaAyarla(k, siraKolonu_, siraYonu_);
+        grup_->grupKolonuAyarla(k);
+    });
 }
 
 void Izgara::GruplamayiKaldir()
 {
-    grup_->grupKolonuAyarla(-1);
-    filtre_->siralamaAyarla(-1, siraKolonu_, siraYonu_);
+    if (grup_->grupKolonu() < 0)
+        return;
+    toplu([&] {
+        grup_->grupKolonuAyarla(-1);
+        filtre_->siralamaAyarla(-1, siraKolonu_, siraYonu_);
+    });
 }
 
 void Izgara::GruplariAc() { grup_->tumGruplar(true); }

@@ -146,6 +146,8 @@ private:
     void otomatikKolonlar();
     void hizalariCoz();
     QString hucreMetni(int filtreSatiri, int kolon) const;
+    template <typename F> void toplu(F degisim);
+    void filtreIsaretleri();
 
     QVector<IzgaraKolonu> kolonlar_;
     IzgaraStili stil_;

@@ -16,6 +16,71 @@ IzgaraFiltreModeli::IzgaraFiltreModeli(QObject *parent) : QSortFilterProxyModel(
     setDynamicSortFilter(true);
 }
 
+IzgaraFiltreModeli::~IzgaraFiltreModeli() = default;
+
+void IzgaraFiltreModeli::setSourceModel(QAbstractItemModel *kaynak)
+{
+    anahtarlar_.clear();
+    if (sourceModel())
+        disconnect(sourceModel(), nullptr, this, nullptr);
+    // Connected before the base class: the keys are gone before it re-sorts.
+    if (kaynak) {
+        auto birak = [this]() { anahtarlar_.clear(); };
+        using M = QAbstractItemModel;
+        connect(kaynak, &M::dataChanged, this, birak);
+        connect(kaynak, &M::modelAboutToBeReset, this, birak);
+        connect(kaynak, &M::rowsAboutToBeInserted, this, birak);
+        connect(kaynak, &M::rowsAboutToBeRemoved, this, birak);
+        connect(kaynak, &M::layoutAboutToBeChanged, this, birak);
+    }
+    QSortFilterProxyModel::setSourceModel(kaynak);
+}
+
+const IzgaraFiltreModeli::Anahtarlar &IzgaraFiltreModeli::anahtarlar(int kolon) const
+{
+    auto it = anahtarlar_.constFind(kolon);
+    if (it != anahtarlar_.constEnd())
+        return *it.value();
+    auto a = std::make_shared<Anahtarlar>();
+    const QAbstractItemModel *m = sourceModel();
+    const int n = m->rowCount();
+    a->bos.resize(n);
+    // The column's kind is that of its first value.
+    for (int r = 0; r < n; ++r) {
+        const QVariant v = m->index(r, kolon).data(HamDegerRolu);
+        if (v.isValid() && !v.isNull()) {
+            a->metin = v.typeId() == QMetaType::QString;
+            break;
+        }
+    }
+    if (a->metin)
+        a->harman.reserve(n);
+    else
+        a->sayi.resize(n);
+    for (int r = 0; r < n; ++r) {
+        const QVariant v = m->index(r, kolon).data(HamDegerRolu);
+        a->bos[r] = !v.isValid() || v.isNull();
+        if (a->metin) {
+            a->harman.push_back(harmanlayici_.sortKey(a->bos[r] ? QString() : v.toString()));
+        } else if (!a->bos[r]) {
+            if (v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime)
+                a->sayi[r] = double(v.toDateTime().toMSecsSinceEpoch());
+            else
+                a->sayi[r] = v.toDouble();
+        }
+    }
+    return *anahtarlar_.insert(kolon, a).value();
+}
+
+int IzgaraFiltreModeli::anahtarKarsilastir(const Anahtarlar &a, int r1, int r2) const
+{
+    if (a.bos[r1] || a.bos[r2])
+        return a.bos[r1] == a.bos[r2] ? 0 : (a.bos[r1] ? -1 : 1);
+    if (a.metin)
+        return a.harman[r1].compare(a.harman[r2]);
+    return a.sayi[r1] < a.sayi[r2] ? -1 : (a.sayi[r2] < a.sayi[r1] ? 1 : 0);
+}
+
 void IzgaraFiltreModeli::filtreKoy(int kolon, const QString &metin)
 {
     filtreler_.insert(kolon, metin);
@@ -91,43 +156,16 @@ void IzgaraFiltreModeli::siralamaAyarla(int grupKolonu, int siraKolonu, Qt::Sort
     sort(0, Qt::AscendingOrder);
 }
 
-int IzgaraFiltreModeli::karsilastir(const QVariant &a, const QVariant &b) const
-{
-    const bool aBos = !a.isValid() || a.isNull();
-    const bool bBos = !b.isValid() || b.isNull();
-    if (aBos || bBos)
-        return aBos == bBos ? 0 : (aBos ? -1 : 1);
-    switch (a.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Double:
-    case QMetaType::Bool:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong: {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (y < x ? 1 : 0);
-    }
-    case QMetaType::QDate:
-    case QMetaType::QDateTime: {
-        const QDateTime x = a.toDateTime(), y = b.toDateTime();
-        return x < y ? -1 : (y < x ? 1 : 0);
-    }
-    default:
-        return harmanlayici_.compare(a.toString(), b.toString());
-    }
-}
-
 bool IzgaraFiltreModeli::lessThan(const QModelIndex &sol, const QModelIndex &sag) const
 {
-    const QAbstractItemModel *m = sourceModel();
     const int r1 = sol.row(), r2 = sag.row();
     if (grupKolonu_ >= 0) {
-        const int c = karsilastir(m->index(r1, grupKolonu_).data(HamDegerRolu), m->index(r2, grupKolonu_).data(HamDegerRolu));
+        const int c = anahtarKarsilastir(anahtarlar(grupKolonu_), r1, r2);
         if (c != 0)
             return c < 0;
     }
     if (siraKolonu_ >= 0) {
-        const int c = karsilastir(m->index(r1, siraKolonu_).data(HamDegerRolu), m->index(r2, siraKolonu_).data(HamDegerRolu));
+        const int c = anahtarKarsilastir(anahtarlar(siraKolonu_), r1, r2);
         if (c != 0)
             return yon_ == Qt::AscendingOrder ? c < 0 : c > 0;
     }

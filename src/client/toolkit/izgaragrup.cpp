@@ -16,20 +16,35 @@ void IzgaraGrupModeli::setSourceModel(QAbstractItemModel *kaynak)
     QAbstractProxyModel::setSourceModel(kaynak);
     if (kaynak) {
         using M = QAbstractItemModel;
-        baglar_ << connect(kaynak, &M::modelAboutToBeReset, this, [this]() { beginResetModel(); });
+        baglar_ << connect(kaynak, &M::modelAboutToBeReset, this, [this]() {
+            if (!toplu_)
+                beginResetModel();
+        });
         baglar_ << connect(kaynak, &M::modelReset, this, [this]() {
+            if (toplu_)
+                return;
             kur();
             endResetModel();
         });
-        baglar_ << connect(kaynak, &M::layoutAboutToBeChanged, this, [this]() { duzenOncesi(); });
-        baglar_ << connect(kaynak, &M::layoutChanged, this, [this]() { duzenSonrasi(); });
+        baglar_ << connect(kaynak, &M::layoutAboutToBeChanged, this, [this]() {
+            if (!toplu_)
+                duzenOncesi();
+        });
+        baglar_ << connect(kaynak, &M::layoutChanged, this, [this]() {
+            if (!toplu_)
+                duzenSonrasi();
+        });
         baglar_ << connect(kaynak, &M::rowsAboutToBeInserted, this, [this](const QModelIndex &, int a, int b) {
+            if (toplu_)
+                return;
             if (grupKolonu_ < 0)
                 beginInsertRows({}, a, b);
             else
                 beginResetModel();
         });
         baglar_ << connect(kaynak, &M::rowsInserted, this, [this]() {
+            if (toplu_)
+                return;
             if (grupKolonu_ < 0) {
                 endInsertRows();
             } else {
@@ -38,12 +53,16 @@ void IzgaraGrupModeli::setSourceModel(QAbstractItemModel *kaynak)
             }
         });
         baglar_ << connect(kaynak, &M::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int a, int b) {
+            if (toplu_)
+                return;
             if (grupKolonu_ < 0)
                 beginRemoveRows({}, a, b);
             else
                 beginResetModel();
         });
         baglar_ << connect(kaynak, &M::rowsRemoved, this, [this]() {
+            if (toplu_)
+                return;
             if (grupKolonu_ < 0) {
                 endRemoveRows();
             } else {
@@ -57,6 +76,8 @@ void IzgaraGrupModeli::setSourceModel(QAbstractItemModel *kaynak)
         baglar_ << connect(kaynak, &M::columnsRemoved, this, [this]() { kur(); endResetModel(); });
         baglar_ << connect(kaynak, &M::dataChanged, this,
                            [this](const QModelIndex &a, const QModelIndex &b, const QList<int> &roller) {
+            if (toplu_)
+                return;
             if (grupKolonu_ < 0) {
                 emit dataChanged(index(a.row(), a.column()), index(b.row(), b.column()), roller);
                 return;
@@ -74,10 +95,32 @@ void IzgaraGrupModeli::setSourceModel(QAbstractItemModel *kaynak)
     endResetModel();
 }
 
+void IzgaraGrupModeli::topluBasla()
+{
+    if (toplu_)
+        return;
+    beginResetModel();
+    toplu_ = true;
+}
+
+void IzgaraGrupModeli::topluBitir()
+{
+    if (!toplu_)
+        return;
+    toplu_ = false;
+    kur();
+    endResetModel();
+}
+
 void IzgaraGrupModeli::grupKolonuAyarla(int kolon)
 {
     if (kolon == grupKolonu_)
         return;
+    if (toplu_) {
+        grupKolonu_ = kolon;
+        kapaliGruplar_.clear();
+        return;
+    }
     beginResetModel();
     grupKolonu_ = kolon;
     kapaliGruplar_.clear();

@@ -26,6 +26,12 @@ public:
     void ozetleriAyarla(const QVector<OzetTuru> &turler, const QStringList &bicimler);
 
     int grupSayisi() const { return int(gruplar_.size()); }
+
+    // Between these, row changes of the source are not followed one by one;
+    // the end rebuilds everything in one reset. For filter changes, which
+    // the source reports as thousands of small removals and insertions.
+    void topluBasla();
+    void topluBitir();
     bool grupAcik(int satir) const;
     void grupAcKapat(int satir);       // `satir`: any row of the group
     void tumGruplar(bool acik);
@@ -64,6 +70,7 @@ private:
 
     int grupKolonu_ = -1;
     bool grupAltlari_ = true;
+    bool toplu_ = false;
     QVector<OzetTuru> ozetTurleri_;
     QStringList ozetBicimleri_;
     mutable QVector<Grup> gruplar_;

@@ -350,7 +350,13 @@ void VeriSeti::VeriPaketiYukle(const kw::Tablo &paket)
 
 void VeriSeti::TabloKopyala(const kw::Tablo &tablo)
 {
-    if (alanlar_.empty()) {
+    // No declarations, or declarations that are exactly the table's columns:
+    // the rows are taken as they are (shared, no copy).
+    bool ayni = int(alanlar_.size()) == tablo.kolonlar.size();
+    for (int i = 0; ayni && i < tablo.kolonlar.size(); ++i)
+        ayni = alanlar_[size_t(i)]->FieldName() == tablo.kolonlar[i].ad
+               && alanlar_[size_t(i)]->DataType() == tablo.kolonlar[i].tip;
+    if (alanlar_.empty() || ayni) {
         VeriPaketiYukle(tablo);
         return;
     }
