@@ -1,6 +1,7 @@
 #include "kayit.h"
 
 #include "hesapgruplari.h"
+#include "katalogkayit.h"
 
 namespace ks {
 
@@ -14,6 +15,7 @@ void metotlariKaydet(Dagitici &d, Ortam &o)
     temsilciMetotlariniKaydet(d, o);
     duyuruMetotlariniKaydet(d, o);
     istekMetotlariniKaydet(d, o);
+    katalogVeSiparisMetotlariniKaydet(d, o);
 }
 
 }  // namespace ks

@@ -1,5 +1,7 @@
 #include "sema.h"
 
+#include "methods/stokarama.h"
+
 namespace ks {
 
 // Dates are ISO 8601 texts ("2026-12-11" or "2026-12-11T14:05:00"), amounts
@@ -263,6 +265,8 @@ const std::vector<QStringList> &semaAdimlari()
                 kargoambar TEXT NOT NULL DEFAULT '', konu TEXT NOT NULL DEFAULT '',
                 gonderildi INTEGER NOT NULL DEFAULT 0))"),
         },
+        // Step 2: the stock search index (codes in normal form, words).
+        aramaSemaAdimi(),
     };
     return adimlar;
 }

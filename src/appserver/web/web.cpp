@@ -1,5 +1,6 @@
 #include "web.h"
 
+#include "resim.h"
 #include "sayfalar.h"
 
 #include <httplib.h>
@@ -12,6 +13,7 @@ void webKaydet(httplib::Server &s, Ortam &o)
     (void)o;
     // Each page adds its route here.
     sayfalariKaydet(s, o);
+    resimServisiniKaydet(s, o);
 }
 
 }  // namespace ks
