@@ -314,6 +314,16 @@ void TstHesap::bakiyeDegisiklikleri()
     QCOMPARE(s.hucre(0, "TESLIMEDILEN").toDouble(), 4.0);
     // Deleting it again: it is not open any more.
     QVERIFY_THROWS_EXCEPTION(EUzakHata, p.BakiyeDuzenle(oturum(kOzgur, 3, kOzgurOto), 1, 501, 101, 4, 0, "BRK-001"));
+
+    // A line cancelled before any delivery stays in its order with nothing
+    // to pay; the order's amounts follow.
+    QCOMPARE(p.BakiyeDuzenle(oturum(kOzgur, 3, kOzgurOto), 3, 531, 131, 1, 1, "SLC-003"), 1);
+    const kw::Tablo iptal = *p.SiparisAyrintisi2(kOzgurOto, 13);
+    QCOMPARE(kolon(iptal, "STOKHAR_NO"), (QVariantList{131}));
+    QCOMPARE(kolon(iptal, "MIKTAR"), (QVariantList{0.0}));
+    QCOMPARE(kolon(iptal, "TUTAR"), (QVariantList{0.0}));
+    const kw::Tablo o = *p.OncekiSiparisler(kOzgurOto);
+    QCOMPARE(o.hucre(kolon(o, "IDNO").indexOf(13), "TUTAR").toDouble(), 0.0);
 }
 
 void TstHesap::donemRaporlari()

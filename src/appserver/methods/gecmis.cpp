@@ -5,8 +5,9 @@
 // delivered and its order is not closed. Deleting a balance cancels the open
 // rest of the line (iptal = 1); what was delivered stays. Amounts of a line
 // are computed on its effective quantity: the ordered quantity, or the
-// delivered one once the rest is cancelled; in the balances list on the open
-// (remaining) quantity, so that the list's totals are the open value.
+// delivered one once the rest is cancelled (0 for a line cancelled before any
+// delivery, which the order detail still lists); in the balances list on the
+// open (remaining) quantity, so that the list's totals are the open value.
 
 #include "cari.h"
 #include "fiyat.h"
@@ -85,8 +86,6 @@ void satirlariOku(Sorgu &s, Miktar hangi, kw::Tablo &t)
         const double etkin = iptal ? teslim : miktar;
         const double kalan = iptal ? 0.0 : qMax(0.0, miktar - teslim);
         const double hesap = hangi == Miktar::Kalan ? kalan : etkin;
-        if (hangi == Miktar::Etkin && etkin <= 0)
-            continue;   // a line cancelled before anything was delivered
         const Oranlar o{v(7).toDouble(), v(8).toDouble(), v(9).toDouble(), v(10).toDouble()};
         const double kdv = v(11).toDouble();
         const SatirTutari tt = satirTutari(hesap, fiyat, o, kdv);
