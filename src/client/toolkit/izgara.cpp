@@ -12,7 +12,9 @@
 #include "veriseti.h"
 #include "xlsyazici.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QPainter>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -94,6 +96,19 @@ Izgara::Izgara(QWidget *parent) : QWidget(parent)
     baslik_->setSectionsMovable(false);
     baslik_->setContextMenuPolicy(Qt::CustomContextMenu);
     baslik_->setStretchLastSection(false);
+
+    // The corner above the row indicator opens the quick column chooser.
+    tablo_->setCornerButtonEnabled(true);
+    if (auto *kose = tablo_->findChild<QAbstractButton *>()) {
+        kose_ = kose;
+        disconnect(kose, nullptr, tablo_, nullptr);
+        kose->setToolTip(QStringLiteral("Kolonlar"));
+        kose->installEventFilter(this);
+        connect(kose, &QAbstractButton::clicked, this, [this]() {
+            if (stil_.kolonSecici)
+                KolonSeciciGoster(kose_->mapToGlobal(QPoint(0, kose_->height())));
+        });
+    }
 
     alt_ = new IzgaraAltBilgi(tablo_, &stil_, this);
     auto *dikey = new QVBoxLayout(this);
@@ -509,7 +524,19 @@ int Izgara::GorunumSatiriVeri(int gorunumSatiri) const
 
 void Izgara::odakDegisti(const QModelIndex &simdiki)
 {
+    // A column that may not take the focus hands it to the next one that may.
+    const int c = simdiki.column();
+    if (simdiki.isValid() && c < kolonlar_.size() && !kolonlar_[c].odaklanir) {
+        for (int d = 1; d < kolonlar_.size(); ++d)
+            for (int aday : {c + d, c - d})
+                if (aday >= 0 && aday < kolonlar_.size() && kolonlar_[aday].odaklanir && !tablo_->isColumnHidden(aday)) {
+                    tablo_->setCurrentIndex(grup_->index(simdiki.row(), aday));
+                    return;
+                }
+    }
     gosterge_->odakSatiri(simdiki.isValid() ? simdiki.row() : -1);
+    if (!stil_.satirSecimi)
+        tablo_->viewport()->update();   // the whole focused row is marked
     const int veri = simdiki.isValid() && simdiki.data(SatirTuruRolu).toInt() == VeriSatiri
                          ? simdiki.data(VeriSatiriRolu).toInt() : -1;
     if (veri >= 0 && imleciIzle_ && ds_ && !odakYaziliyor_ && ds_->State() == VeriSeti::Durum::Gezinme
@@ -992,6 +1019,23 @@ bool Izgara::ExcelKaydet()
         return false;
     }
     return true;
+}
+
+bool Izgara::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == kose_ && e->type() == QEvent::Paint) {
+        QPainter p(kose_);
+        p.fillRect(kose_->rect(), stil_.baslik);
+        if (stil_.kolonSecici) {
+            // Three short bars: the columns.
+            const QRect r = kose_->rect();
+            const int x = r.center().x() - 4, y = r.center().y() - 4;
+            for (int i = 0; i < 3; ++i)
+                p.fillRect(QRect(x + i * 3, y, 2, 9), stil_.baslikYazi);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void Izgara::resizeEvent(QResizeEvent *e)

@@ -126,6 +126,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     friend class IzgaraTablo;
@@ -161,6 +162,7 @@ private:
     IzgaraCizici *cizici_;
     IzgaraAltBilgi *alt_;
     QLabel *aramaEtiketi_;
+    QWidget *kose_ = nullptr;
     QTimer altBilgiZamani_;
     QTimer imlecZamani_;
     mutable bool altBilgiKirli_ = true;

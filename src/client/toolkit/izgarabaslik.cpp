@@ -14,6 +14,26 @@ IzgaraBasligi::IzgaraBasligi(const IzgaraStili *stil, QWidget *parent)
     setHighlightSections(false);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setMinimumSectionSize(20);
+    setMouseTracking(true);
+}
+
+void IzgaraBasligi::mouseMoveEvent(QMouseEvent *e)
+{
+    const int k = logicalIndexAt(e->position().toPoint());
+    if (k != uzerinde_) {
+        uzerinde_ = k;
+        viewport()->update();
+    }
+    QHeaderView::mouseMoveEvent(e);
+}
+
+void IzgaraBasligi::leaveEvent(QEvent *e)
+{
+    if (uzerinde_ != -1) {
+        uzerinde_ = -1;
+        viewport()->update();
+    }
+    QHeaderView::leaveEvent(e);
 }
 
 void IzgaraBasligi::filtreliKolonlar(const QSet<int> &kolonlar)
@@ -57,7 +77,7 @@ void IzgaraBasligi::paintSection(QPainter *p, const QRect &rect, int kolon) cons
     p->drawLine(rect.topRight(), rect.bottomRight());
 
     QRect metin = rect.adjusted(6, 2, -4, -2);
-    const bool dugme = stil_->filtreDugmeleri && rect.width() >= 40;
+    const bool dugme = stil_->filtreDugmeleri && rect.width() >= 40 && (kolon == uzerinde_ || filtreli_.contains(kolon));
     if (dugme) {
         const QRect d = dugmeAlani(rect);
         metin.setRight(d.left() - 3);

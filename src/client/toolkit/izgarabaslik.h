@@ -16,7 +16,9 @@ public:
 
     void filtreliKolonlar(const QSet<int> &kolonlar);
     void siralamaGoster(int kolon, Qt::SortOrder yon);
-    // The filter button of a column, in this header's coordinates.
+    // The filter button of a column, in this header's coordinates. It is
+    // drawn while the mouse is over the column or its filter is active, so
+    // narrow columns keep their captions readable.
     QRect filtreDugmesi(int kolon) const;
 
     QSize sizeHint() const override;
@@ -27,6 +29,8 @@ signals:
 protected:
     void paintSection(QPainter *p, const QRect &rect, int kolon) const override;
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void leaveEvent(QEvent *e) override;
 
 private:
     QRect dugmeAlani(const QRect &bolum) const;
@@ -34,6 +38,7 @@ private:
     QSet<int> filtreli_;
     int siraKolonu_ = -1;
     Qt::SortOrder siraYonu_ = Qt::AscendingOrder;
+    int uzerinde_ = -1;   // the section under the mouse: its filter button shows
 };
 
 // Vertical header drawn as the narrow row indicator: a dark strip with a

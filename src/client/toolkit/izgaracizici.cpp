@@ -98,9 +98,20 @@ void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &o, const QMode
         return;
     }
     const QRect r = o.rect;
-    const bool secili = o.state & QStyle::State_Selected;
     const int gorunumSatiri = index.row();
-    const QColor arka = secili ? stil_->secili
+    // With cell focus the focused row is still marked; its focused cell a
+    // shade deeper.
+    bool secili = o.state & QStyle::State_Selected;
+    bool odakHucre = false;
+    if (!stil_->satirSecimi) {
+        if (const auto *v = qobject_cast<const QAbstractItemView *>(o.widget)) {
+            const QModelIndex odak = v->currentIndex();
+            odakHucre = odak == index;
+            secili = odak.isValid() && odak.row() == index.row();
+        }
+    }
+    const QColor arka = odakHucre ? stil_->secili.darker(112)
+                        : secili ? stil_->secili
                         : tur == GrupAltligi ? stil_->grupAltligi
                         : (gorunumSatiri % 2 == 0 ? stil_->ciftSatir : stil_->tekSatir);
     const QColor yazi = secili ? stil_->seciliYazi : stil_->yazi;
