@@ -5,6 +5,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QThreadPool>
+#include <future>
 
 namespace ks::belge {
 
@@ -63,9 +65,7 @@ QString belgeHtml(const PdfBelge &b)
     return h + QStringLiteral("</body></html>");
 }
 
-}  // namespace
-
-QByteArray pdfYap(const PdfBelge &b)
+QByteArray pdfCiz(const PdfBelge &b)
 {
     QByteArray bayt;
     QBuffer tampon(&bayt);
@@ -85,6 +85,25 @@ QByteArray pdfYap(const PdfBelge &b)
     }
     tampon.close();
     return bayt;
+}
+
+}  // namespace
+
+QByteArray pdfYap(const PdfBelge &b)
+{
+    // The text layout starts timers, which only threads made by Qt may do;
+    // the HTTP workers are plain threads, so the drawing runs in Qt's pool
+    // (waited for with std::future: QFuture would run it right here).
+    std::promise<QByteArray> sonuc;
+    std::future<QByteArray> gelecek = sonuc.get_future();
+    QThreadPool::globalInstance()->start([&b, &sonuc] {
+        try {
+            sonuc.set_value(pdfCiz(b));
+        } catch (...) {
+            sonuc.set_exception(std::current_exception());
+        }
+    });
+    return gelecek.get();
 }
 
 }  // namespace ks::belge
