@@ -87,10 +87,10 @@ inline void yaz(const QString &dbYolu)
             "INSERT INTO istasyon(bilgisayar_id, kullanici_id, kayit_tarihi) VALUES ('IST-OZGUR', 3, '2024-01-01'),"
             " ('IST-AHMET', 1, '2024-01-01')",
             "INSERT INTO stok(id, barkod, adi, oemno, finishkod, marka, model, anagrup, kdv, listefiyat1, kalan, durum1,"
-            " yeni, kampanya) VALUES"
-            " (1, 'BRK-001', 'FREN BALATASI ÖN', 'OEM-1', 'F1', 'TRW', 'Egea', 'FREN', 20, 12.5, 40, 1, 1, 0),"
-            " (2, 'FLT-002', 'YAĞ FİLTRESİ', 'OEM-2', 'F2', 'Mann', 'Clio', 'FİLTRE', 20, 20, 0, 6, 0, 1),"
-            " (3, 'SLC-003', 'SİLECEK SÜPÜRGESİ', 'OEM-3', 'F3', 'Bosch', 'Focus', 'AKSESUAR', 20, 7, 5, 3, 1, 1)",
+            " yeni, kampanya, kampfiyat) VALUES"
+            " (1, 'BRK-001', 'FREN BALATASI ÖN', 'OEM-1', 'F1', 'TRW', 'Egea', 'FREN', 20, 12.5, 40, 1, 1, 0, 0),"
+            " (2, 'FLT-002', 'YAĞ FİLTRESİ', 'OEM-2', 'F2', 'Mann', 'Clio', 'FİLTRE', 20, 20, 0, 6, 0, 1, 17.5),"
+            " (3, 'SLC-003', 'SİLECEK SÜPÜRGESİ', 'OEM-3', 'F3', 'Bosch', 'Focus', 'AKSESUAR', 20, 7, 5, 3, 1, 1, 6)",
             "INSERT INTO fatura(id, cari_id, tarih, vade, tur, seri, sira, aciklama, satici_id) VALUES"
             " (1, 1, '2024-01-10', '2024-03-10', 'Satış Faturası', 'KRV', 1, 'Sipariş No: 10', 1),"
             " (2, 2, '2024-01-12', '2099-12-31', 'Satış Faturası', 'KRV', 2, '', 1)",

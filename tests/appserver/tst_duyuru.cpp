@@ -299,6 +299,9 @@ void TstDuyuru::balonlarVeUyarilar()
     QCOMPARE(t.kolonlar[4].tip, kw::KolonTipi::Double);
     const int duyuru = p.AcilisReklamAdet();
     QCOMPARE(t.satirlar[0], (QVector<QVariant>{2, 2, 2, duyuru, 2.0}));
+    // The counters are the rows the new and campaign tabs list.
+    QCOMPARE(t.satirlar[0][1].toInt(), p.YenilerVer2(kSahin).satirSayisi());
+    QCOMPARE(t.satirlar[0][2].toInt(), p.KampanyaliVer2(kSahin, 1).satirSayisi());
     // Type 4 sees no campaigns.
     QCOMPARE(p.BalonGetir(oturum(kIsik, 4, kIsikMotor))->satirlar[0][2].toInt(), 0);
 

@@ -9,6 +9,7 @@
 #include "hesapgruplari.h"
 #include "mobilstokunit.h"
 #include "protocol/cagri.h"
+#include "satirlar.h"
 #include "store/depo.h"
 
 #include <QBuffer>
@@ -191,17 +192,28 @@ TAcilisEkran acilisEkrani(const Sorgu &s)
 }
 
 // One row of tab counters: basket lines, new items, campaign items,
-// announcements, open balance lines (the last a float, by position).
-kw::Tablo balonlar(const QSqlDatabase &db, const TSonucBilgisi &b)
+// announcements, open balance lines (the last a float, by position). The
+// new and campaign counts are the rows those tabs list for the dealer.
+kw::Tablo balonlar(const QSqlDatabase &db, const Ortam &o, const TSonucBilgisi &b)
 {
     const int carino = b.CARINO();
     kw::Tablo t;
     t.kolonlar = {{"SEPET", K::Int32}, {"YENI", K::Int32}, {"KAMPANYALI", K::Int32}, {"DUYURU", K::Int32},
                   {"BAKIYE", K::Double}};
     const int sepet = sayi(db, QStringLiteral("SELECT COUNT(*) FROM sepet WHERE cari_id=?"), {carino});
-    const int yeni = sayi(db, QStringLiteral("SELECT COUNT(*) FROM stok WHERE yeni=1"));
-    // User type 4 sees no campaigns.
-    const int kampanya = b.MusteriTipi() == 4 ? 0 : sayi(db, QStringLiteral("SELECT COUNT(*) FROM stok WHERE kampanya=1"));
+    const int yeni = qMin(o.listeSiniri, sayi(db, QStringLiteral("SELECT COUNT(*) FROM stok WHERE yeni=1")));
+    // Type 4 users, and dealers that get no campaign prices, see no campaigns.
+    bool kampanyaGorur = b.MusteriTipi() != 4;
+    if (kampanyaGorur) {
+        try {
+            kampanyaGorur = cariFiyatBul(db, carino).kampanyaGorur;
+        } catch (const IslemHatasi &) {
+            // A session without a dealer yet: the general list.
+        }
+    }
+    const int kampanya = kampanyaGorur ? qMin(o.listeSiniri, sayi(db, QStringLiteral(
+                                                                    "SELECT COUNT(*) FROM stok WHERE kampanya=1 AND kampfiyat > 0")))
+                                       : 0;
     const int duyuru = sayi(db, QStringLiteral("SELECT COUNT(*) FROM acilis_ekrani WHERE aktif=1"));
     const int bakiye = sayi(db, QStringLiteral("SELECT COUNT(*) FROM siparis_satir ss JOIN siparis s ON s.id=ss.siparis_id "
                                                "WHERE s.cari_id=? AND ss.iptal=0 AND ss.teslim < ss.miktar AND s.durum < 7"),
@@ -271,7 +283,7 @@ void duyuruMetotlariniKaydet(Dagitici &d, Ortam &o)
         c.sonuc(kw::Nesne(r));
     });
 
-    d.kaydet("BalonGetir", [&depo](Cagri &c) { c.sonuc(balonlar(depo.db(), c.bilgiGerekli("bil"))); });
+    d.kaydet("BalonGetir", [&o](Cagri &c) { c.sonuc(balonlar(o.depo.db(), o, c.bilgiGerekli("bil"))); });
 
     d.kaydet("CariDurumVer", [&depo](Cagri &c) { c.sonuc(cariDurumu(depo.db(), c.tamsayi("carino"))); });
 
