@@ -2,9 +2,102 @@
 
 #include "methods/duyuruyonetim.h"
 
+#include <QDateTime>
 #include <cstdio>
 
 namespace ks {
+
+namespace {
+
+// Workstations and users: which computer logs in as whom.
+
+void satirYaz(const QStringList &alanlar) { std::printf("%s\n", alanlar.join(u'\t').toUtf8().constData()); }
+
+int yonetimHatasi(const QString &m)
+{
+    std::fprintf(stderr, "korvel-server: %s\n", m.toUtf8().constData());
+    return 1;
+}
+
+int yonetimKullanimi(const char *k)
+{
+    std::fprintf(stderr, "usage: korvel-server admin %s\n", k);
+    return 2;
+}
+
+QString bosDegil(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+
+int istasyonKaydet(Depo &d, const QStringList &a)
+{
+    if (a.size() < 2)
+        return yonetimKullanimi("register USER WORKSTATION-ID [NOTE…]");
+    const QString kullanici = a[0];
+    // The client sends its ID without blanks; a blank one would let every
+    // computer without an ID in.
+    const QString id = a[1].trimmed();
+    if (id.isEmpty())
+        return yonetimHatasi(QStringLiteral("workstation ID must not be empty"));
+    Islem t(d);
+    Sorgu bul(t.db(), QStringLiteral("SELECT id FROM kullanici WHERE adi = ?"));
+    bul.bagla(kullanici).calistir();
+    if (!bul.sonraki())
+        return yonetimHatasi(QStringLiteral("unknown user: %1").arg(kullanici));
+    const qint64 kullaniciId = bul.deger(0).toLongLong();
+    calistir(t.db(), QStringLiteral(
+        "INSERT INTO istasyon(bilgisayar_id, kullanici_id, kayit_tarihi, aciklama) VALUES(?, ?, ?, ?) "
+        "ON CONFLICT(bilgisayar_id) DO UPDATE SET kullanici_id = excluded.kullanici_id, "
+        "kayit_tarihi = excluded.kayit_tarihi, aciklama = excluded.aciklama"),
+             {id, kullaniciId, QDateTime::currentDateTime().toString(Qt::ISODate), bosDegil(a.mid(2).join(u' '))});
+    t.onayla();
+    satirYaz({QStringLiteral("registered"), id, kullanici});
+    return 0;
+}
+
+int istasyonSil(Depo &d, const QStringList &a)
+{
+    if (a.size() != 1)
+        return yonetimKullanimi("unregister WORKSTATION-ID");
+    Islem t(d);
+    Sorgu sil(t.db(), QStringLiteral("DELETE FROM istasyon WHERE bilgisayar_id = ?"));
+    sil.bagla(a[0].trimmed()).calistir();
+    if (sil.etkilenen() < 1)
+        return yonetimHatasi(QStringLiteral("no such workstation: %1").arg(a[0]));
+    t.onayla();
+    satirYaz({QStringLiteral("unregistered"), a[0].trimmed()});
+    return 0;
+}
+
+// ID, user, user type, dealer code, registration date.
+int istasyonlariListele(Depo &d, const QStringList &a)
+{
+    if (!a.isEmpty())
+        return yonetimKullanimi("workstations");
+    Sorgu s(d, QStringLiteral(
+        "SELECT i.bilgisayar_id, k.adi, k.tip, COALESCE(c.kod, ''), i.kayit_tarihi, i.aciklama FROM istasyon i "
+        "JOIN kullanici k ON k.id = i.kullanici_id LEFT JOIN cari c ON c.id = k.cari_id ORDER BY k.adi, i.bilgisayar_id"));
+    s.calistir();
+    while (s.sonraki())
+        satirYaz({s.deger(0).toString(), s.deger(1).toString(), s.deger(2).toString(), s.deger(3).toString(),
+                  s.deger(4).toString(), s.deger(5).toString()});
+    return 0;
+}
+
+// Name, user type, active or not, dealer code.
+int kullanicilariListele(Depo &d, const QStringList &a)
+{
+    if (!a.isEmpty())
+        return yonetimKullanimi("users");
+    Sorgu s(d, QStringLiteral("SELECT k.adi, k.tip, k.aktif, COALESCE(c.kod, ''), COALESCE(c.adi, '') FROM kullanici k "
+                              "LEFT JOIN cari c ON c.id = k.cari_id ORDER BY k.adi"));
+    s.calistir();
+    while (s.sonraki())
+        satirYaz({s.deger(0).toString(), s.deger(1).toString(),
+                  s.deger(2).toInt() ? QStringLiteral("active") : QStringLiteral("inactive"), s.deger(3).toString(),
+                  s.deger(4).toString()});
+    return 0;
+}
+
+}  // namespace
 
 const std::vector<YonetimKomutu> &yonetimKomutlari()
 {
@@ -23,6 +116,12 @@ const std::vector<YonetimKomutu> &yonetimKomutlari()
         {"kurulum-dosyasi", "FILE | --kaldir", "serve FILE at /exe/KorvelSetup.exe, or stop serving it",
          yonetKurulumDosyasi},
         {"iletisim", "firma|adres|telefon|mail TEXT…", "set a line of the contact page", yonetIletisim},
+        // Workstations and users.
+        {"register", "USER WORKSTATION-ID [NOTE…]", "let the computer with this ID log in as USER (replaces an earlier registration)",
+         istasyonKaydet},
+        {"unregister", "WORKSTATION-ID", "remove the registration of a computer", istasyonSil},
+        {"workstations", "", "list registered computers: ID, user, user type, dealer code, date, note", istasyonlariListele},
+        {"users", "", "list users: name, user type, active or inactive, dealer code and name", kullanicilariListele},
     };
     return komutlar;
 }
