@@ -22,6 +22,7 @@ private slots:
     void oncekiSiparislerVeAyrinti();
     void bakiyeDegisiklikleri();
     void donemRaporlari();
+    void demoBelgeleriTutarli();
 
 private:
     kt::SunucuSureci srv_{0};
@@ -373,6 +374,48 @@ void TstHesap::donemRaporlari()
     QCOMPARE(st.hucre(2, "MIKTAR").toDouble(), 2.0);
     QCOMPARE(st.hucre(2, "TUTAR").toDouble(), 16.8);   // 14.00 + 20 % VAT
     QVERIFY(st.hucre(0, "MIKTAR").toDouble() >= st.hucre(1, "MIKTAR").toDouble());
+}
+
+// Over the whole demo store: every statement ends at the ledger's balance,
+// every invoice's totals equal its statement amount and every collection's
+// line its amount.
+void TstHesap::demoBelgeleriTutarli()
+{
+    kt::SunucuSureci demo(300);
+    QVERIFY2(demo.baslat(), qPrintable(demo.hata()));
+    auto b = baglanti(demo);
+    TServerMethods1Client p(b.get());
+    const int cariSayisi = satir(demo.dbYolu(), "SELECT MAX(id) FROM cari")[0].toInt();
+    QVERIFY(cariSayisi > 0);
+    int fatura = 0, tahsilat = 0;
+    for (int cari = 1; cari <= cariSayisi; ++cari) {
+        const kw::Tablo e = *p.CariEkstreVer(cari);
+        const double defter = satir(demo.dbYolu(), QStringLiteral("SELECT COALESCE(SUM(borc) - SUM(alacak), 0) FROM "
+                                                                  "cari_hareket WHERE cari_id=%1").arg(cari))[0].toDouble();
+        double bakiye = 0;
+        for (int i = 0; i < e.satirSayisi(); ++i) {
+            bakiye += e.hucre(i, "BORC").toDouble() - e.hucre(i, "ALACAK").toDouble();
+            const QString tur = e.hucre(i, "TURADI").toString();
+            const double tutar = e.hucre(i, "BORC").toDouble() + e.hucre(i, "ALACAK").toDouble();
+            const int idno = e.hucre(i, "IDNO").toInt();
+            if (tur.contains(QStringLiteral("Fatura"))) {
+                ++fatura;
+                const kw::Tablo alt = *p.FaturaAltGetir(idno);
+                QVERIFY2(alt.satirSayisi() == 1 && qRound64(alt.hucre(0, "KDVDAHIL").toDouble() * 100) == qRound64(tutar * 100),
+                         qPrintable(QStringLiteral("dealer %1 movement %2").arg(cari).arg(idno)));
+                QVERIFY(p.FaturaGetir(cari, idno)->satirSayisi() > 0);
+            } else if (tur == QLatin1String("Tahsilat") || tur == QLatin1String("Tediye")) {
+                ++tahsilat;
+                const kw::Tablo t = *p.Tahsilat(idno);
+                QCOMPARE(t.satirSayisi(), 1);
+                QCOMPARE(qRound64(t.hucre(0, "Tutar").toDouble() * 100), qRound64(tutar * 100));
+            }
+        }
+        QCOMPARE(qRound64(bakiye * 100), qRound64(defter * 100));
+        if (e.satirSayisi() > 0)
+            QCOMPARE(qRound64(e.hucre(e.satirSayisi() - 1, "BAKIYE").toDouble() * 100), qRound64(defter * 100));
+    }
+    QVERIFY(fatura > 0 && tahsilat > 0);
 }
 
 QTEST_GUILESS_MAIN(TstHesap)
