@@ -167,6 +167,16 @@ Izgara::Izgara(QWidget *parent) : QWidget(parent)
             imlecHedefi_ = ds_->imlec();
             imleciTakipEt();
         }
+        // The focused row may have been filtered away: focus the first one, so
+        // the keyboard and the dataset's cursor stay on a shown row.
+        if (!tablo_->currentIndex().isValid())
+            for (int r = 0; r < grup_->rowCount(); ++r)
+                if (grup_->index(r, 0).data(SatirTuruRolu).toInt() == VeriSatiri) {
+                    SatiraGit(grup_->index(r, 0).data(VeriSatiriRolu).toInt());
+                    if (imleciIzle_ && ds_ && ds_->State() == VeriSeti::Durum::Gezinme)
+                        ds_->SetRecNo(OdakSatiri() + 1);
+                    break;
+                }
     });
     connect(grup_, &QAbstractItemModel::layoutChanged, this, [this]() {
         spanlariKur();
@@ -512,6 +522,12 @@ void Izgara::SatiraGit(int veriSatiri)
     tablo_->setCurrentIndex(hedef);
     odakYaziliyor_ = false;
     tablo_->scrollTo(hedef);
+}
+
+void Izgara::ImleceGit()
+{
+    if (ds_ && ds_->imlec() >= 0)
+        SatiraGit(ds_->imlec());
 }
 
 int Izgara::GorunenSatirSayisi() const { return filtre_->rowCount(); }

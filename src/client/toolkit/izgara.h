@@ -83,6 +83,7 @@ public:
     int OdakKolonu() const;                 // -1 without
     QString OdakKolonBasligi() const;
     void SatiraGit(int veriSatiri);         // focus a dataset row
+    void ImleceGit();                       // focus the dataset's current row
     int GorunenSatirSayisi() const;         // data rows after filtering
     int GorunumSatiriVeri(int gorunumSatiri) const;   // dataset row of a view row (-1: group row)
 

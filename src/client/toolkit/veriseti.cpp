@@ -126,12 +126,31 @@ QDateTime Alan::AsDateTime() const
     }
 }
 
-void Alan::SetValue(const QVariant &deger) { ds_->alanYaz(no_, donustur(deger)); }
-
-QVariant Alan::donustur(const QVariant &v) const
+void Alan::SetValue(const QVariant &deger)
 {
+    bool uydu = true;
+    const QVariant v = donustur(deger, &uydu);
+    if (!uydu)
+        throw VeriSetiHatasi(QStringLiteral("'%1' değeri %2 alanına uymuyor").arg(deger.toString(), ad_));
+    ds_->alanYaz(no_, v);
+}
+
+QVariant Alan::donustur(const QVariant &v, bool *uydu) const
+{
+    bool yedek = true;
+    bool &tamam = uydu ? *uydu : yedek;
+    tamam = true;
     if (!v.isValid() || v.isNull())
         return {};
+    if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty() && tip_ != kw::KolonTipi::String)
+        return {};
+    const QVariant sonuc = cevir(v);
+    tamam = sonuc.isValid();
+    return sonuc;
+}
+
+QVariant Alan::cevir(const QVariant &v) const
+{
     const bool metinden = v.typeId() == QMetaType::QString;
     switch (tip_) {
     case kw::KolonTipi::Int32:
@@ -381,8 +400,17 @@ void VeriSeti::TabloKopyala(const kw::Tablo &tablo)
         QVector<QVariant> satir(qsizetype(alanlar_.size()));
         for (size_t i = 0; i < alanlar_.size(); ++i) {
             const int k = kaynak[i];
-            if (k < s.size() && s[k].isValid())
-                satir[qsizetype(i)] = tablo.kolonlar[k].tip == alanlar_[i]->DataType() ? s[k] : alanlar_[i]->donustur(s[k]);
+            if (k < s.size() && s[k].isValid()) {
+                if (tablo.kolonlar[k].tip == alanlar_[i]->DataType()) {
+                    satir[qsizetype(i)] = s[k];
+                    continue;
+                }
+                bool uydu = true;
+                satir[qsizetype(i)] = alanlar_[i]->donustur(s[k], &uydu);
+                if (!uydu)
+                    throw VeriSetiHatasi(QStringLiteral("'%1' değeri %2 alanına uymuyor")
+                                             .arg(s[k].toString(), alanlar_[i]->FieldName()));
+            }
         }
         yeni.push_back(std::move(satir));
     }
@@ -471,7 +499,10 @@ bool VeriSeti::Locate(const QString &alan, const QVariant &deger)
 {
     const Alan &a = FieldByName(alan);
     gezinmeyeDon();
-    const QVariant aranan = a.donustur(deger);
+    bool uydu = true;
+    const QVariant aranan = a.donustur(deger, &uydu);
+    if (!uydu)
+        return false;   // "abc" is no line number: it must not find the null ones
     const int no = a.Index();
     for (int i = 0; i < satirlar_.size(); ++i) {
         const QVariant &v = satirlar_[i][no];

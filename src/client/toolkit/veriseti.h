@@ -51,7 +51,10 @@ public:
     QDateTime AsDateTime() const;
     QString DisplayText() const { return gosterim(Value()); }
 
-    void SetValue(const QVariant &deger);   // converted to the field's type
+    // Converted to the field's type; a value that does not fit (text that is
+    // no number, a number too big for Int32) raises VeriSetiHatasi instead
+    // of quietly becoming null. Empty text clears the field.
+    void SetValue(const QVariant &deger);
     void SetAsString(const QString &s) { SetValue(s); }
     void SetAsInteger(qint64 v) { SetValue(v); }
     void SetAsFloat(double v) { SetValue(v); }
@@ -63,11 +66,13 @@ public:
     // the display format (DisplayText). Views call these per cell.
     QString metin(const QVariant &v) const;
     QString gosterim(const QVariant &v) const;
-    // A value converted to this field's type; invalid when it does not fit.
-    QVariant donustur(const QVariant &v) const;
+    // A value converted to this field's type; invalid when it does not fit
+    // (then `uydu`, when given, is false; a null or empty value fits).
+    QVariant donustur(const QVariant &v, bool *uydu = nullptr) const;
 
 private:
     friend class VeriSeti;
+    QVariant cevir(const QVariant &v) const;
     Alan(VeriSeti *ds, QString ad, kw::KolonTipi tip, int no) : ds_(ds), ad_(std::move(ad)), tip_(tip), no_(no) {}
 
     VeriSeti *ds_;

@@ -104,6 +104,7 @@ private slots:
     void artimliArama();
     void imlecIzlenirVeCiftTiklama();
     void ayirArkaPlandaDoldurBagla();
+    void eklemeSilmeVeFiltredeOdak();
     void kolonSeciciSadeceSunulanlar();
     void sahibiCizimSatirBilgisi();
     void excelGorunenKolonlar();
@@ -352,6 +353,34 @@ void TstIzgara::ayirArkaPlandaDoldurBagla()
     QCOMPARE(iz.AltBilgiMetni("STOKADI"), QStringLiteral("2000"));
     QCOMPARE(iz.OdakSatiri(), 0);   // the dataset's current row
     QCOMPARE(hucre(iz, 1999, "STOKADI").data().toString(), QStringLiteral("Parça 2000"));
+}
+
+void TstIzgara::eklemeSilmeVeFiltredeOdak()
+{
+    Kurulum k;
+    Izgara &iz = k.izgara;
+    iz.FiltreKoy("MARKA", "FORD");
+    QCOMPARE(iz.GorunenSatirSayisi(), 3);
+    // Rows added or deleted in the dataset show at once, through the filter.
+    k.ds.Append();
+    k.ds.FieldByName("SIRANO").SetAsInteger(7);
+    k.ds.FieldByName("MARKA").SetAsString("FORD");
+    k.ds.FieldByName("MIKTAR").SetAsFloat(5);
+    k.ds.Post();
+    QCOMPARE(iz.GorunenSatirSayisi(), 4);
+    QCOMPARE(iz.AltBilgiMetni("MIKTAR"), QStringLiteral("12,00"));
+    QTRY_COMPARE(iz.OdakSatiri(), 6);   // the new row is the current one
+    k.ds.Delete();
+    QCOMPARE(iz.GorunenSatirSayisi(), 3);
+    QCOMPARE(iz.AltBilgiMetni("MIKTAR"), QStringLiteral("7,00"));
+
+    // Filtering away the focused row moves the focus (and the cursor) to
+    // the first shown row.
+    iz.SatiraGit(2);
+    QCOMPARE(iz.OdakSatiri(), 2);
+    iz.FiltreKoy("MARKA", "FIAT");
+    QCOMPARE(iz.OdakSatiri(), 1);
+    QCOMPARE(k.ds.RecNo(), 2);
 }
 
 void TstIzgara::kolonSeciciSadeceSunulanlar()

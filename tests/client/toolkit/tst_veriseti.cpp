@@ -88,6 +88,10 @@ void TstVeriSeti::yuklemeVeImlec()
     QCOMPARE(ds.RecNo(), 2);
     QVERIFY(!ds.Locate("SIRANO", 99));
     QCOMPARE(ds.RecNo(), 2);
+    // A key that is no number finds nothing (not the row whose key is null).
+    QVERIFY(!ds.Locate("TUTAR", QStringLiteral("abc")));
+    QVERIFY(ds.Locate("TUTAR", QVariant()));
+    QCOMPARE(ds.RecNo(), 3);
 
     ds.Close();
     QVERIFY(!ds.Active());
@@ -117,7 +121,13 @@ void TstVeriSeti::duzenlemeEklemeSilme()
     QCOMPARE(degisim.count(), 1);
     QCOMPARE(degisim.at(0).at(0).toInt(), 1);
 
+    // A value that does not fit its field is refused, not stored as null.
     ds.Edit();
+    QVERIFY_THROWS_EXCEPTION(kt::VeriSetiHatasi, ds.FieldByName("SEC").SetAsString(QStringLiteral("bir")));
+    QVERIFY_THROWS_EXCEPTION(kt::VeriSetiHatasi, ds.FieldByName("SIRANO").SetAsFloat(5e9));
+    QCOMPARE(ds.FieldByName("SEC").AsInteger(), 1);
+    ds.FieldByName("TUTAR").SetAsString(QString());   // empty text clears
+    QVERIFY(ds.FieldByName("TUTAR").IsNull());
     ds.FieldByName("STOKADI").SetAsString(QStringLiteral("yanlış"));
     ds.Cancel();
     QCOMPARE(ds.FieldByName("STOKADI").AsString(), QStringLiteral("Yağ filtresi"));
