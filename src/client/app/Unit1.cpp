@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QThread>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -112,7 +113,16 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(govde);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The start-up worker hands steps to this window and waits for them; let
+    // it finish while the window still stands. (The program itself never
+    // gets here: it ends with the exit question.)
+    while (baslangicSuruyor_->load()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+}
 
 void TForm1::baslikKur(QWidget *ust)
 {
@@ -332,7 +342,14 @@ bool TForm1::FormCreate()
     // The start-up loaders, one after the other on one worker; each hands
     // its control changes to the UI thread. The opening screens follow in
     // the continuation once their loader exists.
-    AsyncBaslat([this]() { AnaBilgiAl(); })->Await(this, []() {});
+    *baslangicSuruyor_ = true;
+    AsyncBaslat([this, suruyor = baslangicSuruyor_]() {
+        struct Bitir {
+            std::atomic<bool> &b;
+            ~Bitir() { b = false; }
+        } bitir{*suruyor};
+        AnaBilgiAl();
+    })->Await(this, []() {});
     return true;
 }
 

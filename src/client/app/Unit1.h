@@ -11,6 +11,8 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <atomic>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -115,4 +117,6 @@ private:
     QAction *raporAyiraci_;
     QHash<QString, TYukleniyor *> gifler_;
     bool ilkGosterim_ = true;
+    // Set while the start-up task's worker runs; the window outlives it.
+    std::shared_ptr<std::atomic<bool>> baslangicSuruyor_ = std::make_shared<std::atomic<bool>>(false);
 };
