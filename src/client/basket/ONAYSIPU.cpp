@@ -5,10 +5,10 @@
 #include "baglantiu.h"
 #include "mesajgoster.h"
 #include "proxim.h"
+#include "radyogrubu.h"
 #include "utils.h"
 #include "veriseti.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -16,14 +16,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace sepet {
-
-namespace {
-const char *const kKimlik = "kimlik";   // a radio item's identifier
-}
 
 QString onayKontrolu(bool teslimSecili, bool kargoTuruSecili, const QString &kargoMetni)
 {
@@ -52,15 +47,10 @@ TONAYSIP::TONAYSIP(QWidget *AOwner, TBaglanti &c, TSonucBilgisi &s, const QStrin
     setModal(true);
     resize(894, 526);
 
-    teslimKutusu_ = new QGroupBox(QStringLiteral("Teslim Durumu"), this);
-    teslimKutusu_->setFixedWidth(135);
-    teslimKutusu_->setLayout(new QVBoxLayout);
-    teslimbox = new QButtonGroup(this);
-
-    kargoKutusu_ = new QGroupBox(QStringLiteral("Kargo Türleri"), this);
-    kargoKutusu_->setFixedWidth(208);
-    kargoKutusu_->setLayout(new QVBoxLayout);
-    boxkargo = new QButtonGroup(this);
+    teslimbox = new ::kt::RadyoGrubu(QStringLiteral("Teslim Durumu"), this);
+    teslimbox->setFixedWidth(135);
+    boxkargo = new ::kt::RadyoGrubu(QStringLiteral("Kargo Türleri"), this);
+    boxkargo->setFixedWidth(208);
 
     auto *kargoGrubu = new QGroupBox(QStringLiteral("Kargo"), this);
     kargoGrubu->setFixedWidth(224);
@@ -78,8 +68,8 @@ TONAYSIP::TONAYSIP(QWidget *AOwner, TBaglanti &c, TSonucBilgisi &s, const QStrin
     (new QVBoxLayout(mesajGrubu))->addWidget(aciklamagir);
 
     auto *ust = new QHBoxLayout;
-    ust->addWidget(teslimKutusu_);
-    ust->addWidget(kargoKutusu_);
+    ust->addWidget(teslimbox);
+    ust->addWidget(boxkargo);
     ust->addWidget(kargoGrubu);
     ust->addWidget(mesajGrubu, 1);
 
@@ -116,7 +106,7 @@ TONAYSIP::TONAYSIP(QWidget *AOwner, TBaglanti &c, TSonucBilgisi &s, const QStrin
     ana->addWidget(Label1);
     ana->addLayout(dugmeler);
 
-    connect(boxkargo, &QButtonGroup::idClicked, this, [this] { boxkargoClick(); });
+    connect(boxkargo, &::kt::RadyoGrubu::tiklandi, this, [this] { boxkargoClick(); });
     connect(kargocombo, &QComboBox::activated, this, [this] { kargocomboChange(); });
     connect(Button1, &QPushButton::clicked, this, &TONAYSIP::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
@@ -132,19 +122,15 @@ TONAYSIP *TONAYSIP::Ac(QWidget *AOwner, TBaglanti &_c, const QString &mesaj, TSo
     return d;
 }
 
-void TONAYSIP::secimleriDoldur(QButtonGroup *grup, QGroupBox *kutu, const kw::Tablo &tablo)
+void TONAYSIP::secimleriDoldur(::kt::RadyoGrubu *grup, QVector<int> &kimlikler, const kw::Tablo &tablo)
 {
-    for (QAbstractButton *b : grup->buttons()) {
-        grup->removeButton(b);
-        delete b;
+    QStringList adlar;
+    kimlikler.clear();
+    for (const auto &satir : tablo.satirlar) {
+        kimlikler << satir.value(0).toInt();
+        adlar << satir.value(1).toString();
     }
-    for (int r = 0; r < tablo.satirSayisi(); ++r) {
-        const auto &satir = tablo.satirlar.at(r);
-        auto *b = new QRadioButton(satir.value(1).toString(), kutu);
-        b->setProperty(kKimlik, satir.value(0).toInt());
-        kutu->layout()->addWidget(b);
-        grup->addButton(b, r);
-    }
+    grup->SetItems(adlar);
 }
 
 void TONAYSIP::SecenekleriGetir()
@@ -155,14 +141,12 @@ void TONAYSIP::SecenekleriGetir()
     try {
         {
             TServerMethods1Client proxy(kopya.get());
-            secimleriDoldur(teslimbox, teslimKutusu_, *proxy.TeslimVer());
-            const int on = teslimOnSecimi(int(teslimbox->buttons().size()));
-            if (on >= 0)
-                teslimbox->button(on)->setChecked(true);
+            secimleriDoldur(teslimbox, teslimKimlik_, *proxy.TeslimVer());
+            teslimbox->SetItemIndex(teslimOnSecimi(int(teslimKimlik_.size())));
         }
         {
             TServerMethods1Client proxy(kopya.get());
-            secimleriDoldur(boxkargo, kargoKutusu_, *proxy.KargoVer());
+            secimleriDoldur(boxkargo, kargoKimlik_, *proxy.KargoVer());
         }
     } catch (const EUzakHata &e) {
         kt::MesajGoster(e.mesaj(), kt::MesajTipi::Hata, {kt::Dugme::Tamam}, kt::Dugme::Tamam);
@@ -173,8 +157,9 @@ void TONAYSIP::SecenekleriGetir()
 void TONAYSIP::boxkargoClick()
 {
     uyarikargo->clear();
-    if (QAbstractButton *b = boxkargo->checkedButton())
-        KargolariGetir(b->property(kKimlik).toInt());
+    const int i = boxkargo->ItemIndex();
+    if (i >= 0 && i < kargoKimlik_.size())
+        KargolariGetir(kargoKimlik_[i]);
 }
 
 void TONAYSIP::KargolariGetir(int gn)
@@ -222,12 +207,15 @@ void TONAYSIP::kargocomboChange()
 
 void TONAYSIP::Button1Click()
 {
-    QAbstractButton *teslim = teslimbox->checkedButton();
-    QAbstractButton *tur = boxkargo->checkedButton();
-    const QString mesaj = onayKontrolu(teslim, tur, kargocombo->currentIndex() < 0 ? QString() : kargocombo->currentText());
+    const int teslim = teslimbox->ItemIndex();
+    const int tur = boxkargo->ItemIndex();
+    const bool teslimVar = teslim >= 0 && teslim < teslimKimlik_.size();
+    const bool turVar = tur >= 0 && tur < kargoKimlik_.size();
+    const QString mesaj =
+        onayKontrolu(teslimVar, turVar, kargocombo->currentIndex() < 0 ? QString() : kargocombo->currentText());
     if (!mesaj.isEmpty()) {
         kt::MesajGoster(mesaj, kt::MesajTipi::Uyari, {kt::Dugme::Tamam}, kt::Dugme::Tamam);
-        if (teslim && tur)
+        if (teslimVar && turVar)
             kargocombo->setFocus();
         return;
     }
@@ -238,8 +226,8 @@ void TONAYSIP::Button1Click()
             KN = kargo_->deger(r, sirano).toInt();
             break;
         }
-    td = teslim->property(kKimlik).toInt();
-    kt = tur->property(kKimlik).toInt();
+    td = teslimKimlik_[teslim];
+    kt = kargoKimlik_[tur];
     accept();
 }
 

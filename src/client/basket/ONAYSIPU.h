@@ -6,10 +6,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <QVector>
 
-class QButtonGroup;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -17,6 +16,7 @@ class TBaglanti;
 class TSonucBilgisi;
 
 namespace kt {
+class RadyoGrubu;
 class VeriSeti;
 }
 namespace kw {
@@ -49,8 +49,8 @@ public:
     int KN = 0;   // chosen cargo company's SIRANO
 
     // Controls, for the window that reads the dialog back (and for tests).
-    QButtonGroup *teslimbox;
-    QButtonGroup *boxkargo;
+    ::kt::RadyoGrubu *teslimbox;   // "Teslim Durumu"
+    ::kt::RadyoGrubu *boxkargo;    // "Kargo Türleri"
     QComboBox *kargocombo;
     QLabel *uyarikargo;
     QPlainTextEdit *aciklamagir;
@@ -71,13 +71,14 @@ private:
     TONAYSIP(QWidget *AOwner, TBaglanti &c, TSonucBilgisi &s, const QString &toplam);
     void SecenekleriGetir();
     void KargolariGetir(int gn);
-    static void secimleriDoldur(QButtonGroup *grup, QGroupBox *kutu, const kw::Tablo &tablo);
+    // Fills a radio group from a table of (identifier, name) rows.
+    static void secimleriDoldur(::kt::RadyoGrubu *grup, QVector<int> &kimlikler, const kw::Tablo &tablo);
 
     TBaglanti &bagc;
     TSonucBilgisi &sbilgi;
     QString toplam;
-    QGroupBox *teslimKutusu_;
-    QGroupBox *kargoKutusu_;
+    QVector<int> teslimKimlik_;   // identifier of each delivery type
+    QVector<int> kargoKimlik_;    // identifier of each cargo kind
     ::kt::VeriSeti *kargo_;
 };
 

@@ -5,15 +5,15 @@
 #include "baglanti.h"
 #include "baglantiu.h"
 #include "mesajgoster.h"
+#include "paraedit.h"
+#include "sayiedit.h"
 #include "proxim.h"
 #include "stokayarintiU.h"
 #include "utils.h"
 #include "veriseti.h"
 
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPointer>
-#include <QSpinBox>
 #include <cmath>
 #include <memory>
 

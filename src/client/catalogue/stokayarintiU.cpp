@@ -3,7 +3,9 @@
 
 #include "asyncresimu.h"
 
-#include <QDoubleSpinBox>
+#include "paraedit.h"
+#include "sayiedit.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace katalog {
@@ -25,15 +26,12 @@ namespace {
 
 // An amount field: two decimals with thousands separators, 20 px, read-only
 // until a flow allows typing.
-QDoubleSpinBox *tutarAlani(QWidget *ust, double enAz, double enCok)
+kt::ParaEdit *tutarAlani(QWidget *ust, double enAz, double enCok)
 {
-    auto *e = new QDoubleSpinBox(ust);
-    e->setDecimals(2);
+    auto *e = new kt::ParaEdit(ust);
     e->setRange(enAz, enCok);
-    e->setGroupSeparatorShown(true);
-    e->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->setReadOnly(true);
+    // The amounts follow every key, not only the end of the typing.
     e->setKeyboardTracking(true);
     QFont f = e->font();
     f.setPixelSize(20);
@@ -100,7 +98,7 @@ Tstokayarinti::Tstokayarinti(QWidget *AOwner, int _stokno) : QDialog(AOwner), st
     edindirim2 = tutarAlani(GridPanel2, -100, 100);
     edindirim3 = tutarAlani(GridPanel2, -100, 100);
     edindirim4 = tutarAlani(GridPanel2, -100, 100);
-    const std::pair<const char16_t *, QDoubleSpinBox *> oranlar[] = {
+    const std::pair<const char16_t *, kt::ParaEdit *> oranlar[] = {
         {u"İsk", edindirim1}, {u"İsk2", edindirim2}, {u"İsk3", edindirim3}, {u"İsk4", edindirim4}};
     r = 0;
     for (const auto &[b, e] : oranlar) {
@@ -113,8 +111,8 @@ Tstokayarinti::Tstokayarinti(QWidget *AOwner, int _stokno) : QDialog(AOwner), st
     // Amounts.
     auto *tutarlar = new QWidget(this);
     auto *tutarDuzen = new QGridLayout(tutarlar);
-    adet = new QSpinBox(tutarlar);
-    adet->setRange(1, 10000);
+    adet = new kt::SayiEdit(tutarlar);
+    adet->SetMinMax(1, 10000);
     adet->setValue(1);
     adet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     {
@@ -162,14 +160,14 @@ Tstokayarinti::Tstokayarinti(QWidget *AOwner, int _stokno) : QDialog(AOwner), st
     ana->addLayout(resimCubugu);
     ana->addLayout(alt);
 
-    connect(adet, &QSpinBox::valueChanged, this, [this] { Hesapla(); });
+    connect(adet, &kt::SayiEdit::valueChanged, this, [this] { Hesapla(); });
     connect(ParcaliTus1, &QPushButton::clicked, this, &QDialog::accept);
     connect(ParcaliTus2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button1, &QPushButton::clicked, this, &Tstokayarinti::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tstokayarinti::Button2Click);
 
     adet->installEventFilter(this);
-    for (QDoubleSpinBox *e : {birimfiyat, indtutar, kdvdahiltutar, geneltutar, edindirim1, edindirim2, edindirim3,
+    for (kt::ParaEdit *e : {birimfiyat, indtutar, kdvdahiltutar, geneltutar, edindirim1, edindirim2, edindirim3,
                               edindirim4})
         e->installEventFilter(this);
     setTabOrder(adet, birimfiyat);
@@ -178,7 +176,7 @@ Tstokayarinti::Tstokayarinti(QWidget *AOwner, int _stokno) : QDialog(AOwner), st
 
 void Tstokayarinti::fiyatDuzenlenir(bool evet)
 {
-    for (QDoubleSpinBox *e : {birimfiyat, edindirim1, edindirim2, edindirim3, edindirim4})
+    for (kt::ParaEdit *e : {birimfiyat, edindirim1, edindirim2, edindirim3, edindirim4})
         e->setReadOnly(!evet);
 }
 

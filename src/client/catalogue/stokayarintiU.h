@@ -8,11 +8,14 @@
 
 #include <QDialog>
 
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QWidget;
+
+namespace kt {
+class ParaEdit;
+class SayiEdit;
+}
 
 namespace katalog {
 
@@ -43,17 +46,17 @@ public:
     QLabel *barkod, *adi, *finishkod, *marka, *model;
     TAsyncResim *AsyncResim1;
     QLabel *Image1;
-    QSpinBox *adet;
+    kt::SayiEdit *adet;
     QLabel *Label2;        // "Fiyat:"
-    QDoubleSpinBox *birimfiyat;
+    kt::ParaEdit *birimfiyat;
     QLabel *indirimoran;   // "İndirim:"
-    QDoubleSpinBox *indtutar;
+    kt::ParaEdit *indtutar;
     QLabel *kdvdahilLabel;
-    QDoubleSpinBox *kdvdahiltutar;
+    kt::ParaEdit *kdvdahiltutar;
     QLabel *tutarLabel;
-    QDoubleSpinBox *geneltutar;
+    kt::ParaEdit *geneltutar;
     QWidget *GridPanel2;
-    QDoubleSpinBox *edindirim1, *edindirim2, *edindirim3, *edindirim4;
+    kt::ParaEdit *edindirim1, *edindirim2, *edindirim3, *edindirim4;
     QPushButton *Button1;      // "Önceki"
     QPushButton *Button2;      // "Sonraki"
     QPushButton *ParcaliTus1;  // "Sipariş ekle"
