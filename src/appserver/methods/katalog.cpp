@@ -7,8 +7,10 @@
 #include "stokarama.h"
 #include "store/depo.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace ks {
 
@@ -23,14 +25,28 @@ kw::Tablo stokAramasi(const Ortam &o, const QString &kod, const TSonucBilgisi &b
     const QVector<int> idler = stokAra(db, kod, o.aramaSiniri);
     if (idler.isEmpty())
         return t;
+    // One statement for all the rows; they come in storage order and are
+    // put back in the order of the search (a sort in SQL costs more).
     QJsonArray dizi;
-    for (int id : idler)
+    QHash<int, int> sira;
+    for (int id : idler) {
+        sira.insert(id, int(dizi.size()));
         dizi.append(id);
-    Sorgu s(db, QStringLiteral("SELECT %1 FROM json_each(?) j JOIN stok s ON s.id = j.value %2 ORDER BY j.key")
+    }
+    Sorgu s(db, QStringLiteral("SELECT %1 FROM stok s %2 WHERE s.id IN (SELECT value FROM json_each(?))")
                     .arg(stokSecimi(), grupIndirimiBaglantisi()));
-    s.bagla({QString::fromUtf8(QJsonDocument(dizi).toJson(QJsonDocument::Compact)), cari.id}).calistir();
-    while (s.sonraki())
-        stokSatiriEkle(t, s, cari, bilgi.MusteriTipi() != 4);
+    s.bagla({cari.id, QString::fromUtf8(QJsonDocument(dizi).toJson(QJsonDocument::Compact))}).calistir();
+    kw::Tablo gelen;
+    QVector<int> yer;
+    while (s.sonraki()) {
+        yer.push_back(sira.value(s.deger(0).toInt()));
+        stokSatiriEkle(gelen, s, cari, bilgi.MusteriTipi() != 4);
+    }
+    t.satirlar.resize(gelen.satirlar.size());
+    QVector<int> sirali(yer);
+    std::sort(sirali.begin(), sirali.end());
+    for (int i = 0; i < yer.size(); ++i)
+        t.satirlar[std::lower_bound(sirali.begin(), sirali.end(), yer[i]) - sirali.begin()] = std::move(gelen.satirlar[i]);
     return t;
 }
 
