@@ -8,6 +8,8 @@
 // read it:
 //   ayar "kayan_yazi"   the scrolling text (simple HTML with a link)
 //   ayar "surum"        the installer version the server publishes ("5")
+//   ayar "iletisim_firma", "iletisim_adres", "iletisim_telefon",
+//        "iletisim_mail"   the lines of the contact page
 //   banner 1, 2, 3      header GIF (animated), strip GIF, bottom BMP
 //   acilis_ekrani       three JPEG screens linking to "#KAMPANYA#", "#YENİ#"
 //                       and the search "FREN BALATASI"

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -98,15 +99,16 @@ QImage seritBanner()
 
 QImage altBanner()
 {
-    QImage im(760, 60, QImage::Format_RGB32);
+    const QString metin = QStringLiteral("Bosch • TRW • Sachs • Valeo • Mann ürünlerinde bayi fiyatları");
+    const QFont f = yazi(20);
+    QImage im(70 + QFontMetrics(f).horizontalAdvance(metin) + 30, 60, QImage::Format_RGB32);
     QPainter p(&im);
     p.setRenderHint(QPainter::Antialiasing);
     zemin(p, im.rect(), QColor(250, 250, 250), QColor(225, 228, 235));
     disk(p, QPointF(32, 30), 24);
     p.setPen(kLacivert);
-    p.setFont(yazi(20));
-    p.drawText(QRect(70, 0, 680, 60), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Bosch • TRW • Sachs • Valeo • Mann ürünlerinde bayi fiyatları"));
+    p.setFont(f);
+    p.drawText(im.rect().adjusted(70, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, metin);
     return im;
 }
 
@@ -156,6 +158,14 @@ void tanitimlariYaz(Baglam &b)
                                "Fren balatalarında <b>%20</b> indirim")})
         .calistir();
     ayar.bagla({QStringLiteral("surum"), QStringLiteral("5")}).calistir();
+    const std::pair<const char *, const char *> iletisim[] = {
+        {"iletisim_firma", "Korvel Otomotiv Yedek Parça San. ve Tic. A.Ş."},
+        {"iletisim_adres", "İkitelli OSB Mah. Atatürk Bulvarı No:12 Başakşehir / İstanbul"},
+        {"iletisim_telefon", "0212 555 40 40"},
+        {"iletisim_mail", "b2b@korvel.com.tr"},
+    };
+    for (const auto &[anahtar, deger] : iletisim)
+        ayar.bagla({QString::fromLatin1(anahtar), QString::fromUtf8(deger)}).calistir();
 
     Sorgu banner(b.db, QStringLiteral("INSERT INTO banner(yer, resim, tip) VALUES(?, ?, ?)"));
     QVector<QImage> kareler;
