@@ -21,17 +21,18 @@ IzgaraFiltreModeli::~IzgaraFiltreModeli() = default;
 void IzgaraFiltreModeli::setSourceModel(QAbstractItemModel *kaynak)
 {
     anahtarlar_.clear();
-    if (sourceModel())
-        disconnect(sourceModel(), nullptr, this, nullptr);
+    for (const auto &b : baglar_)
+        disconnect(b);
+    baglar_.clear();
     // Connected before the base class: the keys are gone before it re-sorts.
     if (kaynak) {
         auto birak = [this]() { anahtarlar_.clear(); };
         using M = QAbstractItemModel;
-        connect(kaynak, &M::dataChanged, this, birak);
-        connect(kaynak, &M::modelAboutToBeReset, this, birak);
-        connect(kaynak, &M::rowsAboutToBeInserted, this, birak);
-        connect(kaynak, &M::rowsAboutToBeRemoved, this, birak);
-        connect(kaynak, &M::layoutAboutToBeChanged, this, birak);
+        baglar_ << connect(kaynak, &M::dataChanged, this, birak);
+        baglar_ << connect(kaynak, &M::modelAboutToBeReset, this, birak);
+        baglar_ << connect(kaynak, &M::rowsAboutToBeInserted, this, birak);
+        baglar_ << connect(kaynak, &M::rowsAboutToBeRemoved, this, birak);
+        baglar_ << connect(kaynak, &M::layoutAboutToBeChanged, this, birak);
     }
     QSortFilterProxyModel::setSourceModel(kaynak);
 }

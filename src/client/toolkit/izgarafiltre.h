@@ -55,6 +55,7 @@ private:
     const Anahtarlar &anahtarlar(int kolon) const;
     int anahtarKarsilastir(const Anahtarlar &a, int r1, int r2) const;
     mutable QHash<int, std::shared_ptr<Anahtarlar>> anahtarlar_;
+    QVector<QMetaObject::Connection> baglar_;
 
     bool filtredenGecer(int kaynakSatir, int haric) const;
     QMap<int, QString> filtreler_;

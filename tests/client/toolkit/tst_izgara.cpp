@@ -100,6 +100,7 @@ private slots:
     void agirlikliSigdirma();
     void filtreVeAltBilgi();
     void filtreDugmesiIleFiltre();
+    void siralamaDegisikligiIzler();
     void gruplamaVeGrupAltlari();
     void artimliArama();
     void imlecIzlenirVeCiftTiklama();
@@ -214,6 +215,31 @@ void TstIzgara::filtreDugmesiIleFiltre()
     QCOMPARE(iz.GorunenSatirSayisi(), 2);   // "Var" = code 1: rows 1 and 6
     QCOMPARE(iz.GorunumSatiriVeri(0), 0);
     QCOMPARE(iz.GorunumSatiriVeri(1), 5);
+}
+
+void TstIzgara::siralamaDegisikligiIzler()
+{
+    Kurulum k;
+    Izgara &iz = k.izgara;
+    auto sira = [&] {
+        QList<int> s;
+        for (int r = 0; r < iz.GorunumModeli()->rowCount(); ++r)
+            s << hucre(iz, r, "SIRANO").data(HamDegerRolu).toInt();
+        return s;
+    };
+    iz.Sirala("NETTUTAR", Qt::DescendingOrder);
+    QCOMPARE(sira(), (QList<int>{5, 1, 2, 3, 4, 6}));   // null last when descending
+    // An edited amount takes its new place at once.
+    k.ds.Locate("SIRANO", 3);
+    k.ds.Edit();
+    k.ds.FieldByName("NETTUTAR").SetAsFloat(5000);
+    k.ds.Post();
+    QCOMPARE(sira(), (QList<int>{3, 5, 1, 2, 4, 6}));
+    // Texts follow the Turkish alphabet (… Fren, Işık, Şanzıman, Yağ).
+    iz.Sirala("STOKADI");
+    QCOMPARE(sira(), (QList<int>{5, 6, 1, 3, 4, 2}));
+    iz.SiralamayiKaldir();
+    QCOMPARE(sira(), (QList<int>{1, 2, 3, 4, 5, 6}));
 }
 
 void TstIzgara::gruplamaVeGrupAltlari()
