@@ -38,6 +38,7 @@ enum Kullanici { kBayi3 = 1, kBayi4 = 2, kTemsilci = 3, kPasif = 4, kKapaliBayi 
 //  10 "Yay Seti XK2040 ile uyumlu" mentions the code of item 20 in its text.
 //  20 "Balata Yayı"     XK 2040.
 //  100..129 "Fren Balatası Arka" fillers, 30 of them, for the result cap.
+// 130 "Hava Filtresi"   FREN-130: a code that starts like a word.
 inline constexpr int kFiller = 30;
 
 inline void calistir(QSqlDatabase &db, const QString &sql)
@@ -85,7 +86,9 @@ inline void yaz(const QString &dbYolu)
             " (10, 'YS-10', 'Yay Seti XK2040 ile uyumlu', '', '', '', 'FORD', 'FOCUS', 'SÜSPANSİYON', 20, 10, 10, 0,"
             "  0, 0, 0, 0, 0, 0, '2026-01-01'),"
             " (20, 'XK 2040', 'Balata Yayı', '', '', '', 'FORD', 'FOCUS', 'FREN', 20, 20, 20, 0, 0, 0, 0, 0, 0, 0,"
-            "  '2026-01-01')",
+            "  '2026-01-01'),"
+            " (130, 'FREN-130', 'Hava Filtresi', '', '', '', 'FIAT', 'LINEA', 'FİLTRE', 20, 30, 30, 0, 0, 0, 0, 0, 0,"
+            "  0, '2026-01-01')",
         };
         for (int i = 0; i < kFiller; ++i)
             k << QStringLiteral("INSERT INTO stok(id, barkod, adi, marka, model, anagrup, listefiyat1, listefiyat2)"

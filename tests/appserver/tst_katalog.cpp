@@ -117,6 +117,8 @@ void TstKatalog::arama_data()
     QTest::newRow("code with dots") << "1K0.615.301.AA" << L{1} << L{} << L{} << -1;
     QTest::newRow("code with slashes") << "1K0/615/301/AA" << L{1} << L{} << L{} << -1;
     QTest::newRow("code prefix") << "1K0615301A" << L{1, 5} << L{} << L{} << 2;
+    QTest::newRow("a word is no code prefix") << "fren" << L{1, 2, 5} << L{} << L{130} << -1;
+    QTest::newRow("but a code with digits is") << "FREN13" << L{130} << L{} << L{} << 1;
     QTest::newRow("OEM number run together") << "1K0698151" << L{2} << L{} << L{} << 1;
     QTest::newRow("OEM number as written") << "1K0.698.151" << L{2} << L{} << L{} << 1;
     QTest::newRow("manufacturer code without maker") << "HU 7008 Z" << L{3} << L{} << L{} << 1;

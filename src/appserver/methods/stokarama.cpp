@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSet>
+#include <algorithm>
 #include <optional>
 
 namespace ks {
@@ -375,7 +376,10 @@ QVector<int> stokAra(const QSqlDatabase &db, const QString &metin, int sinir)
         Sorgu tam(db, QStringLiteral("SELECT stok_id FROM stok_kod WHERE kod = ? ORDER BY stok_id LIMIT ?"));
         tam.bagla({kod, sinir}).calistir();
         topla(tam);
-        if (idler.size() < sinir && kod.size() >= 2) {
+        // A prefix counts as a code only when it looks like one: with a
+        // digit in it, "SAG" is the word SAĞ, not the start of "SA 002-444".
+        const bool kodGibi = kod.size() >= 3 && std::any_of(kod.begin(), kod.end(), [](QChar c) { return c.isDigit(); });
+        if (idler.size() < sinir && kodGibi) {
             Sorgu onek(db, QStringLiteral("SELECT stok_id FROM stok_kod WHERE kod > ? AND kod < ? ORDER BY kod, stok_id LIMIT ?"));
             onek.bagla({kod, kod + ust, sinir + int(idler.size())}).calistir();
             topla(onek);

@@ -45,8 +45,8 @@ void aramaDiziniYenile(const QSqlDatabase &db);
 void aramaDiziniYenile(Depo &d);
 
 // Item numbers that match `metin`, best first: exact code matches, then code
-// prefix matches, then items that match every word; at most `sinir`. A blank
-// text matches nothing.
+// prefix matches (for a text with a digit in it), then items that match every
+// word; at most `sinir`. A blank text matches nothing.
 QVector<int> stokAra(const QSqlDatabase &db, const QString &metin, int sinir);
 
 // Most index words one query prefix is turned into; beyond it the prefix is
