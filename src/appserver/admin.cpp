@@ -27,6 +27,13 @@ int yonetimKullanimi(const char *k)
 
 QString bosDegil(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
 
+QString kullaniciAdi(const QSqlDatabase &db, qint64 kullaniciId)
+{
+    Sorgu s(db, QStringLiteral("SELECT adi FROM kullanici WHERE id = ?"));
+    s.bagla(kullaniciId).calistir();
+    return s.sonraki() ? s.deger(0).toString() : QString();
+}
+
 int istasyonKaydet(Depo &d, const QStringList &a)
 {
     if (a.size() < 2)
@@ -38,8 +45,12 @@ int istasyonKaydet(Depo &d, const QStringList &a)
     if (id.isEmpty())
         return yonetimHatasi(QStringLiteral("workstation ID must not be empty"));
     Islem t(d);
-    Sorgu bul(t.db(), QStringLiteral("SELECT id FROM kullanici WHERE adi = ?"));
-    bul.bagla(kullanici).calistir();
+    // The exact name, or else the one name that differs only in case (user
+    // names are kept in capitals, as the login dialog types them).
+    Sorgu bul(t.db(), QStringLiteral("SELECT id FROM kullanici WHERE adi = ? UNION ALL "
+                                     "SELECT id FROM kullanici WHERE upper(adi) = upper(?) AND adi <> ? "
+                                     "AND (SELECT count(*) FROM kullanici WHERE upper(adi) = upper(?)) = 1"));
+    bul.bagla({kullanici, kullanici, kullanici, kullanici}).calistir();
     if (!bul.sonraki())
         return yonetimHatasi(QStringLiteral("unknown user: %1").arg(kullanici));
     const qint64 kullaniciId = bul.deger(0).toLongLong();
@@ -49,7 +60,7 @@ int istasyonKaydet(Depo &d, const QStringList &a)
         "kayit_tarihi = excluded.kayit_tarihi, aciklama = excluded.aciklama"),
              {id, kullaniciId, QDateTime::currentDateTime().toString(Qt::ISODate), bosDegil(a.mid(2).join(u' '))});
     t.onayla();
-    satirYaz({QStringLiteral("registered"), id, kullanici});
+    satirYaz({QStringLiteral("registered"), id, kullaniciAdi(t.db(), kullaniciId)});
     return 0;
 }
 

@@ -36,13 +36,13 @@ QDate referansTarihi() { return QDate(2026, 12, 10); }
 const std::vector<DemoKullanici> &kullanicilar()
 {
     static const std::vector<DemoKullanici> k = {
-        {"temsilci1", "1234", 1, true, "DEMO-TEMSILCI1"},
-        {"temsilci2", "1234", 2, true, "DEMO-TEMSILCI2"},
-        {"bayi3", "1234", 3, true, "DEMO-BAYI3"},
-        {"bayi4", "1234", 4, true, "DEMO-BAYI4"},
-        {"pasif", "1234", 3, false, "DEMO-PASIF"},
-        {"temsilci3", "1234", 1, true, "DEMO-TEMSILCI3"},
-        {"temsilci4", "1234", 2, true, "DEMO-TEMSILCI4"},
+        {"TEMSILCI1", "1234", 1, true, "DEMO-TEMSILCI1"},
+        {"TEMSILCI2", "1234", 2, true, "DEMO-TEMSILCI2"},
+        {"BAYI3", "1234", 3, true, "DEMO-BAYI3"},
+        {"BAYI4", "1234", 4, true, "DEMO-BAYI4"},
+        {"PASIF", "1234", 3, false, "DEMO-PASIF"},
+        {"TEMSILCI3", "1234", 1, true, "DEMO-TEMSILCI3"},
+        {"TEMSILCI4", "1234", 2, true, "DEMO-TEMSILCI4"},
     };
     return k;
 }

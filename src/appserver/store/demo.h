@@ -21,7 +21,9 @@ struct DemoKullanici {
     const char *istasyon;   // workstation ID registered for the user
 };
 
-// Every user the demo creates, with its password and workstation.
+// Every user the demo creates, with its password and workstation. Names are
+// in capitals: the login dialog turns what is typed into capitals, so
+// "bayi3" typed logs in as BAYI3.
 const std::vector<DemoKullanici> &kullanicilar();
 
 }  // namespace ks::demo
