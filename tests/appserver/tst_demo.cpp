@@ -162,7 +162,12 @@ void TstDemo::siparisDurumlariVeTeslimler()
                  .toInt(),
              0);
     QCOMPARE(tek(db, QStringLiteral("SELECT count(*) FROM siparis_satir WHERE teslim > miktar")).toInt(), 0);
-    // Stock quantities agree with the availability code.
+    // Stock quantities agree with the availability code and with the open
+    // order lines.
+    QCOMPARE(tek(db, QStringLiteral("SELECT count(*) FROM stok s WHERE s.alinansiparis < (SELECT COALESCE(SUM(l.miktar - l.teslim), 0) "
+                                    "FROM siparis_satir l WHERE l.stok_id = s.id AND l.iptal = 0)"))
+                 .toInt(),
+             0);
     QCOMPARE(tek(db, QStringLiteral("SELECT count(*) FROM stok WHERE durum1 = 0 AND kalan <> 0")).toInt(), 0);
     QCOMPARE(tek(db, QStringLiteral("SELECT count(DISTINCT durum1) FROM stok")).toInt(), 7);
     QVERIFY(tek(db, QStringLiteral("SELECT count(*) FROM stok WHERE kampanya = 1 AND kampfiyat > 0 AND kampfiyat < listefiyat1"))

@@ -451,6 +451,13 @@ void hareketleriYaz(Baglam &b)
         }
     }
 
+    // An item's quantity in received orders includes what the dealers'
+    // open lines still wait for (orders taken by phone make up the rest).
+    calistir(b.db, QStringLiteral(
+        "UPDATE stok SET alinansiparis = alinansiparis + (SELECT SUM(l.miktar - l.teslim) FROM siparis_satir l "
+        "WHERE l.stok_id = stok.id AND l.iptal = 0 AND l.teslim < l.miktar) "
+        "WHERE id IN (SELECT stok_id FROM siparis_satir WHERE iptal = 0 AND teslim < miktar)"));
+
     // Invoices, numbered per series and year in date order.
     std::vector<Fatura *> faturalar;
     for (Fatura &f : p.faturalar)
