@@ -157,7 +157,7 @@ void carileriYaz(Baglam &b)
         static const int vadeler[] = {30, 45, 60, 90, 120};
         c.vadeGun = k < 2 ? 60 : vadeler[r.alt(5)];
         c.temsilciId = temsilciler[size_t(k % kTemsilciSayisi)];
-        c.odeme = k == 0 ? 1 : r.agirlikli({60, 28, 12});
+        c.odeme = k == 0 ? 2 : r.agirlikli({60, 28, 12});   // BAYI3 sees the overdue warning
         c.siparisAyda = r.agirlikli({0, 30, 35, 20, 15});
         c.vitrin = k < 6;
         if (c.siparisAyda < 1)

@@ -105,6 +105,9 @@ double miktarSec(Rastgele &r, const StokOzet &s)
         return r.aralik(1, 20);
     if (s.birim == QLatin1String("TAKIM"))
         return r.aralik(1, 4);
+    // Dear parts go one or two at a time.
+    if (s.liste1 > 2500)
+        return 1 + r.agirlikli({70, 25, 5});
     static const int adetler[] = {1, 2, 3, 4, 5, 6, 10, 20};
     return adetler[r.agirlikli({35, 25, 10, 12, 5, 5, 5, 3})];
 }
