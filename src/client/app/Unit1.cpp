@@ -3,13 +3,13 @@
 
 #include "beklesinu.h"
 #include "girisformu.h"
+#include "animasyonluresim.h"
 #include "kabuksimgeleri.h"
 #include "kullanicitipi.h"
 #include "mesajgoster.h"
 #include "sekmecizici.h"
 #include "simgeler.h"
 #include "utils.h"
-#include "yukleniyor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,9 +83,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     aramaCubuguKur(arama);
     dikey->addWidget(arama);
 
-    RxGIFAnimator2 = new QLabel(govde);
+    RxGIFAnimator2 = new kt::AnimasyonluResim(govde);
     RxGIFAnimator2->setObjectName(QStringLiteral("RxGIFAnimator2"));
-    RxGIFAnimator2->setAlignment(Qt::AlignCenter);
     RxGIFAnimator2->setFixedHeight(0);
     RxGIFAnimator2->hide();
     dikey->addWidget(RxGIFAnimator2);
@@ -163,10 +162,9 @@ void TForm1::baslikKur(QWidget *ust)
     izgara->setColumnStretch(1, 1);
     yatay->addLayout(izgara, 1);
 
-    GifResim1 = new QLabel(ust);
+    GifResim1 = new kt::AnimasyonluResim(ust);
     GifResim1->setObjectName(QStringLiteral("GifResim1"));
     GifResim1->setFixedSize(409, 84);
-    GifResim1->setAlignment(Qt::AlignCenter);
     yatay->addWidget(GifResim1);
 
     Genelmenu = new QMenu(this);
@@ -249,8 +247,9 @@ void TForm1::aramaCubuguKur(QWidget *ust)
 
     for (const char *ad : {"gifstokara", "gifyeniler", "gifkampanyali", "gifduyuru", "gifoncekiler", "gifsepet",
                            "gifekstre"}) {
-        auto *g = new TYukleniyor(26, kabuk::vurguRenk(), ust);
+        auto *g = new kt::AnimasyonluResim(ust);
         g->setObjectName(QString::fromLatin1(ad));
+        g->Yukleniyor(26);
         g->hide();
         gifler_.insert(QString::fromLatin1(ad), g);
         yatay->addWidget(g);
@@ -453,8 +452,8 @@ QAbstractButton *TForm1::temizleButonu() { return temizletus; }
 
 void TForm1::yukleniyorGoster(const char *resim, bool goster)
 {
-    if (TYukleniyor *g = gifler_.value(QString::fromLatin1(resim)))
-        g->Animate(goster);
+    if (kt::AnimasyonluResim *g = gifler_.value(QString::fromLatin1(resim)))
+        g->setVisible(goster);
 }
 
 void TForm1::stokAra(const QString &metin)

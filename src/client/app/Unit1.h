@@ -21,7 +21,9 @@ class QMenu;
 class QToolButton;
 class QWidget;
 class TSekmeKontrol;
-class TYukleniyor;
+namespace kt {
+class AnimasyonluResim;
+}
 
 class TForm1 : public QMainWindow, public IAnaPencere {
     Q_OBJECT
@@ -66,7 +68,7 @@ public:
     QLabel *kullanicilbl;
     QLabel *cariadilbl;
     QLabel *saticilbl;
-    QLabel *GifResim1;          // the header banner (409 wide)
+    kt::AnimasyonluResim *GifResim1;        // the header banner (409 wide)
     QToolButton *genelTus;      // the split button of the general menu
     QMenu *Genelmenu;
     QAction *M1;                // "Mail Gönder"
@@ -80,7 +82,7 @@ public:
     QToolButton *temizletus;    // "Temizle"
     QToolButton *musteritus;    // "Başka Cari Seç" (user types 1 and 2)
 
-    QLabel *RxGIFAnimator2;     // banner strip under the header; 0 high until it has a picture
+    kt::AnimasyonluResim *RxGIFAnimator2;   // banner strip under the header; 0 high until it has a picture
     QWidget *kayanyazi;         // the bottom strip's scrolling text place
     QLabel *lbluyarbakiye;      // the overdue warning; the basket page places it in its bottom bar
 
@@ -115,7 +117,7 @@ private:
     TBaglanti bagc_;
     QLineEdit *araedit_;
     QAction *raporAyiraci_;
-    QHash<QString, TYukleniyor *> gifler_;
+    QHash<QString, kt::AnimasyonluResim *> gifler_;
     bool ilkGosterim_ = true;
     // Set while the start-up task's worker runs; the window outlives it.
     std::shared_ptr<std::atomic<bool>> baslangicSuruyor_ = std::make_shared<std::atomic<bool>>(false);

@@ -1,6 +1,7 @@
 // The login dialog; see girisformu.h.
 #include "girisformu.h"
 
+#include "animasyonluresim.h"
 #include "ayarini.h"
 #include "baglanti.h"
 #include "beklesinu.h"
@@ -8,7 +9,6 @@
 #include "mesajgoster.h"
 #include "proxim.h"
 #include "utils.h"
-#include "yukleniyor.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -96,8 +96,10 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner)
     benihatirla->setGeometry(sol, 348, 200, 24);
     benihatirla->setStyleSheet(QStringLiteral("QCheckBox { color: rgb(50,60,70); font: bold 13px 'Tahoma'; }"));
 
-    RxGIFAnimator1 = new TYukleniyor(28, kabuk::vurguRenk(), this);
+    RxGIFAnimator1 = new kt::AnimasyonluResim(this);
     RxGIFAnimator1->setObjectName(QStringLiteral("RxGIFAnimator1"));
+    RxGIFAnimator1->Yukleniyor(28);
+    RxGIFAnimator1->setFixedSize(28, 28);
     RxGIFAnimator1->move(sol + gen - 28, 346);
     RxGIFAnimator1->hide();
 
@@ -226,7 +228,7 @@ void Tgirisform::Button1Click()
     calisiyor_ = true;
     Button1->setText(QStringLiteral("Bağlanıyor..."));
     Button1->setEnabled(false);
-    RxGIFAnimator1->Animate(true);
+    RxGIFAnimator1->show();
 
     auto adres = std::make_shared<QString>();
     AsyncBaslat([adres]() { *adres = DisIpAl(); })->Await(this, [this, adres]() {
@@ -244,7 +246,7 @@ void Tgirisform::Devamet(const QString &disIp)
     std::shared_ptr<TBaglanti> kopya(bagim->CloneConnection().release());
     auto dogrusonuc = std::make_shared<bool>(false);
     AsyncBaslat([this, kopya, dogrusonuc]() { *dogrusonuc = GirisKontrol(*kopya); })->Await(this, [this, dogrusonuc]() {
-        RxGIFAnimator1->Animate(false);
+        RxGIFAnimator1->hide();
         if (!*dogrusonuc) {
             kt::MesajGoster(QStringLiteral("Bağlantı Kurulamadı !"), kt::MesajTipi::Hata, {kt::Dugme::Tamam},
                             kt::Dugme::Tamam);
@@ -282,7 +284,7 @@ void Tgirisform::Devamet(const QString &disIp)
 void Tgirisform::denemeBitti()
 {
     calisiyor_ = false;
-    RxGIFAnimator1->Animate(false);
+    RxGIFAnimator1->hide();
     Button1->setEnabled(true);
     adi->selectAll();
     adi->setFocus();

@@ -15,7 +15,9 @@ class QLineEdit;
 class QPushButton;
 class TBaglanti;
 class TSonucBilgisi;
-class TYukleniyor;
+namespace kt {
+class AnimasyonluResim;
+}
 
 class Tgirisform : public QDialog {
     Q_OBJECT
@@ -35,7 +37,7 @@ public:
     QCheckBox *benihatirla;
     QPushButton *Button1;          // "Giriş"
     QPushButton *Button2;          // "Vazgeç"
-    TYukleniyor *RxGIFAnimator1;   // turns while an attempt runs
+    kt::AnimasyonluResim *RxGIFAnimator1;   // turns while an attempt runs
     QLabel *RxLabel1;              // the distributor's address
 
     void Button1Click();

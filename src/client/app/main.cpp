@@ -1,9 +1,11 @@
 // Program entry of the dealer's desktop client.
 #include "Unit1.h"
 #include "beklesinu.h"
+#include "stil.h"
 #include "testkancalari.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace {
 
@@ -28,11 +30,14 @@ public:
 int main(int argc, char *argv[])
 {
     TUygulama app(argc, argv);
+    kt::StilUygula(app);
     OrtamKancalariniKur();
 
     TForm1 Form1;
     if (!Form1.FormCreate())
         return 0;
+    // Also where no window manager maximises it.
+    Form1.setGeometry(Form1.screen()->availableGeometry());
     Form1.showMaximized();
     return app.exec();
 }

@@ -4,7 +4,6 @@
 
 #include "sunucusureci.h"
 
-#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,12 +25,9 @@ public:
     }
 
     // Registers workstation `id` for the user `adi` (in place of another).
-    bool kaydet(const QString &adi, const QString &id, QString *hata = nullptr)
+    bool kaydet(const QString &adi, const QString &id)
     {
-        QString h;
-        return calistir(QStringLiteral("INSERT OR REPLACE INTO istasyon(bilgisayar_id, kullanici_id, kayit_tarihi, aciklama) "
-                                       "SELECT ?, id, ?, 'test' FROM kullanici WHERE adi = ?"),
-                        {id, QDateTime::currentDateTime().toString(Qt::ISODate), adi}, hata ? hata : &h);
+        return s.yonetim({QStringLiteral("register"), adi, id, QStringLiteral("test")}) == 0;
     }
 
     QString adres() const { return QStringLiteral("127.0.0.1:%1").arg(s.port()); }
