@@ -18,6 +18,7 @@ private slots:
     void arama_data();
     void arama();
     void buyukKucukVeTurkceHarfler();
+    void yazilanStokHemenBulunur();
     void stokSatiriKolonlari();
     void fiyatlar_data();
     void fiyatlar();
@@ -178,6 +179,34 @@ void TstKatalog::buyukKucukVeTurkceHarfler()
     QVERIFY(!fren.contains(20));   // "Balata Yayı" is no "balatası"
     for (const char *m : {"fren balatası", "Fren Balatası", "FREN BALATASI "})
         QCOMPARE(sutun(ara(QStringLiteral("WS-BAYI3"), QString::fromUtf8(m)), QStringLiteral("STOK_STOKNO")), fren);
+}
+
+void TstKatalog::yazilanStokHemenBulunur()
+{
+    // Whoever writes stock items (an import, the demo generator) writes only
+    // `stok`; the search follows at once, including words it had already
+    // found nothing for.
+    auto idler = [&](const char *m) { return sutun(ara(QStringLiteral("WS-BAYI3"), QString::fromUtf8(m)), QStringLiteral("STOK_STOKNO")); };
+    QCOMPARE(idler("turbina"), QList<int>{});
+    QCOMPARE(idler("TRB 77"), QList<int>{});
+    const QString ad = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+        db.setDatabaseName(srv_.dbYolu());
+        QVERIFY(db.open());
+        calistir(db, QStringLiteral("INSERT INTO stok(id, barkod, adi) VALUES(140, 'TRB-77', 'Turbina Hortumu')"));
+        QCOMPARE(idler("turbina"), QList<int>{140});
+        QCOMPARE(idler("TRB 77"), QList<int>{140});
+        calistir(db, QStringLiteral("UPDATE stok SET adi = 'Egzoz Kelepçesi', barkod = 'EK-5' WHERE id = 140"));
+        QCOMPARE(idler("turbina"), QList<int>{});
+        QCOMPARE(idler("TRB77"), QList<int>{});
+        QCOMPARE(idler("kelepçe"), QList<int>{140});
+        QCOMPARE(idler("EK5"), QList<int>{140});
+        calistir(db, QStringLiteral("DELETE FROM stok WHERE id = 140"));
+        QCOMPARE(idler("kelepce"), QList<int>{});
+        QCOMPARE(idler("EK5"), QList<int>{});
+    }
+    QSqlDatabase::removeDatabase(ad);
 }
 
 void TstKatalog::stokSatiriKolonlari()

@@ -1,6 +1,6 @@
 #include "fiyat.h"
 
-#include <QLocale>
+#include <QStringList>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -38,18 +38,24 @@ double yuvarla(double v)
 
 QString indirimYazisi(const Oranlar &o)
 {
-    static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
+    // A list's rows mostly share the dealer's rates: the last text is kept.
+    thread_local Oranlar son{-1, -1, -1, -1};
+    thread_local QString sonYazi;
+    if (o == son)
+        return sonYazi;
     QStringList parcalar;
     for (double x : o)
         if (x > 0) {
-            QString s = tr.toString(yuvarla(x), 'f', 2);
+            QString s = QString::number(yuvarla(x), 'f', 2);
             while (s.endsWith(u'0'))
                 s.chop(1);
-            if (s.endsWith(tr.decimalPoint()))
-                s.chop(tr.decimalPoint().size());
-            parcalar << s;
+            if (s.endsWith(u'.'))
+                s.chop(1);
+            parcalar << s.replace(u'.', u',');
         }
-    return parcalar.join(u'+');
+    son = o;
+    sonYazi = parcalar.join(u'+');
+    return sonYazi;
 }
 
 double indirimliTutar(double tutar, const Oranlar &o)

@@ -62,13 +62,17 @@ QString simdi() { return QDateTime::currentDateTime().toString(Qt::ISODate); }
 kw::Tablo sepet(const Depo &d, int carino)
 {
     const QSqlDatabase db = d.db();
-    cariFiyatBul(db, carino);
     kw::Tablo t;
     t.kolonlar = sepetKolonlari();
-    Sorgu s(db, sepetSatirSecimi() + QStringLiteral("WHERE sp.cari_id = ? ORDER BY sp.id"));
-    s.bagla(carino).calistir();
-    while (s.sonraki())
-        sepetSatiriEkle(t, satirOku(s));
+    {
+        Sorgu s(db, sepetSatirSecimi() + QStringLiteral("WHERE sp.cari_id = ? ORDER BY sp.id"));
+        s.bagla(carino).calistir();
+        while (s.sonraki())
+            sepetSatiriEkle(t, satirOku(s));
+    }
+    // Lines prove the account; an empty basket may belong to none.
+    if (t.satirSayisi() == 0)
+        cariFiyatBul(db, carino);
     return t;
 }
 

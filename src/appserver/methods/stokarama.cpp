@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QHash>
+#include <QMutex>
 #include <QSet>
 #include <algorithm>
 #include <optional>
@@ -169,20 +171,26 @@ QString yeniyiEkleSql()
         + QStringLiteral("INSERT INTO stok_ara(rowid, metin) VALUES(new.id, %1);").arg(metinSql(QStringLiteral("new")));
 }
 
-QStringList tetikleyiciler()
+// The triggers that keep both structures right. With `surumlu` they also
+// count the index's version, so that cached prefix expansions expire.
+QStringList tetikleyiciler(bool surumlu)
 {
     QStringList kolonlar;
     for (const char *k : kMetinKolonlari)
         kolonlar << QLatin1String(k);
     for (const char *k : kKodKolonlari)
         kolonlar << QLatin1String(k);
+    const QString say = surumlu ? QStringLiteral("\nUPDATE arama_surum SET n = n + 1;") : QString();
     return {
-        QStringLiteral("CREATE TRIGGER stok_ara_ekle AFTER INSERT ON stok BEGIN\n%1\nEND").arg(yeniyiEkleSql()),
-        QStringLiteral("CREATE TRIGGER stok_ara_sil AFTER DELETE ON stok BEGIN\n%1\nEND").arg(eskiyiSilSql()),
-        QStringLiteral("CREATE TRIGGER stok_ara_degis AFTER UPDATE OF id, %1 ON stok BEGIN\n%2\n%3\nEND")
-            .arg(kolonlar.join(QStringLiteral(", ")), eskiyiSilSql(), yeniyiEkleSql()),
+        QStringLiteral("CREATE TRIGGER stok_ara_ekle AFTER INSERT ON stok BEGIN\n%1%2\nEND").arg(yeniyiEkleSql(), say),
+        QStringLiteral("CREATE TRIGGER stok_ara_sil AFTER DELETE ON stok BEGIN\n%1%2\nEND").arg(eskiyiSilSql(), say),
+        QStringLiteral("CREATE TRIGGER stok_ara_degis AFTER UPDATE OF id, %1 ON stok BEGIN\n%2\n%3%4\nEND")
+            .arg(kolonlar.join(QStringLiteral(", ")), eskiyiSilSql(), yeniyiEkleSql(), say),
     };
 }
+
+const QStringList kTetikleyiciAdlari = {QStringLiteral("stok_ara_ekle"), QStringLiteral("stok_ara_sil"),
+                                        QStringLiteral("stok_ara_degis")};
 
 void hepsiniCalistir(const QSqlDatabase &db, const QStringList &sqller)
 {
@@ -237,14 +245,24 @@ QStringList aramaSemaAdimi()
                kodDoldurSql(),
                ftsDoldurSql(),
            }
-        + tetikleyiciler();
+        + tetikleyiciler(false);
+}
+
+QStringList aramaSurumAdimi()
+{
+    QStringList l{QStringLiteral("CREATE TABLE arama_surum (n INTEGER NOT NULL)"),
+                  QStringLiteral("INSERT INTO arama_surum(n) VALUES(0)")};
+    for (const QString &t : kTetikleyiciAdlari)
+        l << QStringLiteral("DROP TRIGGER %1").arg(t);
+    return l + tetikleyiciler(true);
 }
 
 void aramaDiziniBeklet(const QSqlDatabase &db)
 {
-    hepsiniCalistir(db, {QStringLiteral("DROP TRIGGER IF EXISTS stok_ara_ekle"),
-                         QStringLiteral("DROP TRIGGER IF EXISTS stok_ara_sil"),
-                         QStringLiteral("DROP TRIGGER IF EXISTS stok_ara_degis")});
+    QStringList l;
+    for (const QString &t : kTetikleyiciAdlari)
+        l << QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(t);
+    hepsiniCalistir(db, l);
 }
 
 void aramaDiziniYenile(const QSqlDatabase &db)
@@ -252,8 +270,9 @@ void aramaDiziniYenile(const QSqlDatabase &db)
     aramaDiziniBeklet(db);
     hepsiniCalistir(db, QStringList{QStringLiteral("DELETE FROM stok_kod"),
                                     QStringLiteral("INSERT INTO stok_ara(stok_ara) VALUES('delete-all')"),
-                                    kodDoldurSql(), ftsDoldurSql()}
-                            + tetikleyiciler());
+                                    kodDoldurSql(), ftsDoldurSql(),
+                                    QStringLiteral("UPDATE arama_surum SET n = n + 1")}
+                            + tetikleyiciler(true));
 }
 
 void aramaDiziniYenile(Depo &d)
@@ -354,6 +373,47 @@ std::optional<QString> kelimeSorgusu(const QString &metin, const TerimAcici &ac)
     return parcalar.join(QStringLiteral(" AND "));
 }
 
+namespace {
+
+// Prefix → index words, for one version of the index.
+class TerimOnbellegi {
+public:
+    std::optional<std::optional<QStringList>> al(qint64 surum, const QString &onek)
+    {
+        QMutexLocker l(&m_);
+        if (surum != surum_)
+            return std::nullopt;
+        const auto it = h_.constFind(onek);
+        if (it == h_.constEnd())
+            return std::nullopt;
+        return *it;
+    }
+
+    void koy(qint64 surum, const QString &onek, const std::optional<QStringList> &terimler)
+    {
+        QMutexLocker l(&m_);
+        if (surum != surum_ || h_.size() >= kEnCok) {
+            h_.clear();
+            surum_ = surum;
+        }
+        h_.insert(onek, terimler);
+    }
+
+private:
+    static constexpr int kEnCok = 50000;
+    QMutex m_;
+    qint64 surum_ = -1;
+    QHash<QString, std::optional<QStringList>> h_;
+};
+
+TerimOnbellegi &terimOnbellegi()
+{
+    static TerimOnbellegi o;
+    return o;
+}
+
+}  // namespace
+
 QVector<int> stokAra(const QSqlDatabase &db, const QString &metin, int sinir)
 {
     QVector<int> idler;
@@ -388,15 +448,25 @@ QVector<int> stokAra(const QSqlDatabase &db, const QString &metin, int sinir)
     if (idler.size() >= sinir)
         return idler;
 
+    // Reading the words of a prefix walks the posting lists of each of them,
+    // so expansions are kept until the index changes.
+    qint64 surum = -1;
     const TerimAcici ac = [&](const QString &onek) -> std::optional<QStringList> {
+        if (surum < 0) {
+            Sorgu s(db, QStringLiteral("SELECT n FROM arama_surum"));
+            s.calistir();
+            surum = s.sonraki() ? s.deger(0).toLongLong() : 0;
+        }
+        if (auto x = terimOnbellegi().al(surum, onek))
+            return *x;
         Sorgu s(db, QStringLiteral("SELECT term FROM stok_ara_terim WHERE term >= ? AND term < ? LIMIT ?"));
         s.bagla({onek, onek + ust, kEnCokTerim + 1}).calistir();
         QStringList l;
         while (s.sonraki())
             l << s.deger(0).toString();
-        if (l.size() > kEnCokTerim)
-            return std::nullopt;
-        return l;
+        const std::optional<QStringList> sonuc = l.size() > kEnCokTerim ? std::nullopt : std::optional(l);
+        terimOnbellegi().koy(surum, onek, sonuc);
+        return sonuc;
     };
     const std::optional<QString> fts = kelimeSorgusu(metin, ac);
     if (fts && !fts->isEmpty()) {

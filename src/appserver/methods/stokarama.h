@@ -32,8 +32,10 @@ QString aramaKatla(QStringView s);
 QString kodNormal(QStringView s);
 
 // The statements of the search schema step (tables, triggers, and the
-// indexing of items already present).
+// indexing of items already present), and of the step that adds the index's
+// version counter (arama_surum) to the triggers.
 QStringList aramaSemaAdimi();
+QStringList aramaSurumAdimi();
 
 // Bulk loads: aramaDiziniBeklet drops the triggers, so that stock items
 // written afterwards are not indexed one by one; aramaDiziniYenile puts the

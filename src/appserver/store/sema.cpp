@@ -267,6 +267,8 @@ const std::vector<QStringList> &semaAdimlari()
         },
         // Step 2: the stock search index (codes in normal form, words).
         aramaSemaAdimi(),
+        // Step 3: a version of the search index for cached prefix expansions.
+        aramaSurumAdimi(),
     };
     return adimlar;
 }
