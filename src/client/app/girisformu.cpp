@@ -10,12 +10,15 @@
 #include "proxim.h"
 #include "utils.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QValidator>
 #include <memory>
 
@@ -30,6 +33,18 @@ public:
     {
         girdi = girdi.toUpper();
         return Acceptable;
+    }
+};
+
+// The password edit shows "*" for each character.
+class YildizStili : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint ipucu, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
+    {
+        if (ipucu == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(ipucu, o, w, r);
     }
 };
 
@@ -87,8 +102,11 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner)
     Label2->setObjectName(QStringLiteral("Label2"));
     sifre = edit(302);
     sifre->setObjectName(QStringLiteral("sifre"));
+    auto *yildiz = new YildizStili(QStyleFactory::create(QApplication::style()->name()));
+    yildiz->setParent(sifre);
+    sifre->setStyle(yildiz);
+    sifre->setStyleSheet(editStili);
     sifre->setEchoMode(QLineEdit::Password);
-    sifre->setStyleSheet(editStili + QStringLiteral(" QLineEdit { lineedit-password-character: 42; }"));
 
     benihatirla = new QCheckBox(QStringLiteral("Beni hatırla"), this);
     benihatirla->setObjectName(QStringLiteral("benihatirla"));

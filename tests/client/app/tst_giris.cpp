@@ -243,6 +243,7 @@ void TstGiris::beniHatirla()
     QVERIFY(g.benihatirla->isChecked());
     QCOMPARE(g.adi->text(), QStringLiteral("BAYI3"));
     QCOMPARE(g.sifre->text(), QStringLiteral("1234"));
+    QCOMPARE(g.sifre->displayText(), QStringLiteral("****"));
     QVERIFY(m.liste.isEmpty());
 }
 
