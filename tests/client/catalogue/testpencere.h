@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
@@ -153,7 +154,8 @@ struct MesajKaydi {
     void temizle() { mesajlar.clear(); }
 };
 
-// Runs `adim` on the next modal dialog of type D as soon as it is open.
+// Runs `adim` on the next modal dialog of type D as soon as it is open; a
+// step that failed half-way leaves no dialog open behind it.
 template <class D>
 void diyalogda(std::function<void(D *)> adim, int zamanAsimi = 20000)
 {
@@ -168,8 +170,12 @@ void diyalogda(std::function<void(D *)> adim, int zamanAsimi = 20000)
         t->stop();
         t->deleteLater();
         delete zaman;
-        if (d)
-            adim(d);
+        if (!d)
+            return;
+        QPointer<D> p = d;
+        adim(d);
+        if (p && p->isVisible())
+            p->reject();
     });
     t->start();
 }
