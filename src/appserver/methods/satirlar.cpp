@@ -197,7 +197,7 @@ std::vector<Kolon<SatirHesabi>> ortakSatirKolonlari()
         K("KUR", T::String, QStringLiteral("TL")),
         K("KURTL", T::Double, 1.0),
         K("VERENIDNO", T::Int32, v.verenId),
-        K("SAAT", T::String, v.verilis.time().toString(QStringLiteral("HH:mm"))),
+        K("SAAT", T::String, QString::asprintf("%02d:%02d", v.verilis.time().hour(), v.verilis.time().minute())),
         K("TESLIMID", T::Int32, v.teslimId),
         K("KARGOID", T::Int32, v.kargoId),
         K("ACIKLAMA", T::String, v.aciklama),
