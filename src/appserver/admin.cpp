@@ -1,6 +1,7 @@
 #include "admin.h"
 
 #include "methods/duyuruyonetim.h"
+#include "methods/stokarama.h"
 
 #include <QDateTime>
 #include <cstdio>
@@ -127,6 +128,12 @@ const std::vector<YonetimKomutu> &yonetimKomutlari()
         {"kurulum-dosyasi", "FILE | --kaldir", "serve FILE at /exe/KorvelSetup.exe, or stop serving it",
          yonetKurulumDosyasi},
         {"iletisim", "firma|adres|telefon|mail TEXT…", "set a line of the contact page", yonetIletisim},
+        // Stock search.
+        {"arama-dizini", "", "rebuild the stock search index from the stock table (after bulk loads or for repair)",
+         [](Depo &d, const QStringList &) {
+             aramaDiziniYenile(d);
+             return 0;
+         }},
         // Workstations and users.
         {"register", "USER WORKSTATION-ID [NOTE…]", "let the computer with this ID log in as USER (replaces an earlier registration)",
          istasyonKaydet},
