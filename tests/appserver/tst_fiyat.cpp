@@ -196,6 +196,8 @@ void TstFiyat::kelimeSorgusu_data()
     QTest::newRow("short words are prefixes") << "ön sağ" << R"("ON"* AND "SAG"*)";
     QTest::newRow("one letter is whole") << "a 4" << R"("A" AND "4")";
     QTest::newRow("dotted word: parts or joined") << "1.6" << R"((("1" AND "6") OR "16"*))";
+    QTest::newRow("a code with separators is taken whole") << "w712/95 fren" << R"("w71295" AND "fren")";
+    QTest::newRow("words joined by a dash") << "ön-sağ" << R"(("ON"* AND "SAG"*))";
     QTest::newRow("unknown word") << "fren yokki" << "-";
     QTest::newRow("too many words for a prefix") << "kod9" << R"("KOD9"*)";
     QTest::newRow("punctuation only") << "-- / ." << "";
@@ -211,7 +213,7 @@ void TstFiyat::kelimeSorgusu()
         if (onek == QLatin1String("kod9"))
             return std::nullopt;
         QStringList l;
-        for (const char *w : {"balata", "balatasi", "fren", "x"})
+        for (const char *w : {"balata", "balatasi", "fren", "w71295", "x"})
             if (QString::fromLatin1(w).startsWith(onek))
                 l << QString::fromLatin1(w);
         return l;

@@ -16,6 +16,10 @@ QVariant hucre(const QVariant &v, T tip)
 {
     if (v.isNull() || !v.isValid())
         return {};
+    // Texts and REAL values come from the store as they travel.
+    const int t = v.typeId();
+    if ((tip == T::String && t == QMetaType::QString) || (tip == T::Double && t == QMetaType::Double))
+        return v;
     switch (tip) {
     case T::Int32: return v.toInt();
     case T::Int64: return v.toLongLong();

@@ -344,11 +344,15 @@ std::optional<QString> kelimeSorgusu(const QString &metin, const TerimAcici &ac)
         if (j.isEmpty())
             continue;
         // Every token of the word, or the word as one code without its
-        // separators ("1.6" is "1" and "6", or "16").
+        // separators ("1.6" is "1" and "6", or "16"). Letters and digits
+        // together ("SA-002-106") make a code: its pieces are no words.
+        const QString b = j.size() > 1 ? kodNormal(kelime) : QString();
+        const bool kod = harfRakam(b) && std::any_of(b.begin(), b.end(), [](QChar c) { return c.isDigit(); })
+                         && std::any_of(b.begin(), b.end(), [](QChar c) { return c.isLetter(); });
         std::optional<QString> ve;
         QStringList vel;
         for (const QString &t : j) {
-            const std::optional<QString> x = jetonIfadesi(t, ac);
+            const std::optional<QString> x = kod ? std::nullopt : jetonIfadesi(t, ac);
             if (!x) {
                 vel.clear();
                 break;
@@ -358,11 +362,8 @@ std::optional<QString> kelimeSorgusu(const QString &metin, const TerimAcici &ac)
         if (!vel.isEmpty())
             ve = vel.size() == 1 ? vel.first() : QStringLiteral("(%1)").arg(vel.join(QStringLiteral(" AND ")));
         std::optional<QString> bitisik;
-        if (j.size() > 1) {
-            const QString b = kodNormal(kelime);
-            if (harfRakam(b))
-                bitisik = jetonIfadesi(b, ac);
-        }
+        if (harfRakam(b))
+            bitisik = jetonIfadesi(b, ac);
         if (ve && bitisik)
             parcalar << QStringLiteral("(%1 OR %2)").arg(*ve, *bitisik);
         else if (ve || bitisik)
