@@ -196,6 +196,8 @@ void TstFiyat::kelimeSorgusu_data()
     QTest::newRow("short words are prefixes") << "ön sağ" << R"("ON"* AND "SAG"*)";
     QTest::newRow("one letter is whole") << "a 4" << R"("A" AND "4")";
     QTest::newRow("dotted word: parts or joined") << "1.6" << R"((("1" AND "6") OR "16"*))";
+    QTest::newRow("groups of digits are a code") << "0 986 494-407" << "";
+    QTest::newRow("a number with a word is words") << "fren 4" << R"("fren" AND "4")";
     QTest::newRow("a code with separators is taken whole") << "w712/95 fren" << R"("w71295" AND "fren")";
     QTest::newRow("words joined by a dash") << "ön-sağ" << R"(("ON"* AND "SAG"*))";
     QTest::newRow("unknown word") << "fren yokki" << "-";

@@ -338,8 +338,16 @@ std::optional<QString> jetonIfadesi(const QString &t, const TerimAcici &ac)
 std::optional<QString> kelimeSorgusu(const QString &metin, const TerimAcici &ac)
 {
     static const QRegularExpression bosluk(QStringLiteral("\\s+"));
+    const QStringList kelimeler = aramaKatla(metin).split(bosluk, Qt::SkipEmptyParts);
+    // Groups of digits ("0 986 494 407") are a code written with blanks,
+    // which the code index answers; as words they match any number.
+    static const QRegularExpression rakamlar(QStringLiteral("^[0-9.\\-/]+$"));
+    if (kelimeler.size() > 1 && std::all_of(kelimeler.begin(), kelimeler.end(), [](const QString &k) {
+            return rakamlar.match(k).hasMatch();
+        }))
+        return QString();
     QStringList parcalar;
-    for (const QString &kelime : aramaKatla(metin).split(bosluk, Qt::SkipEmptyParts)) {
+    for (const QString &kelime : kelimeler) {
         const QStringList j = jetonlar(kelime);
         if (j.isEmpty())
             continue;

@@ -60,8 +60,9 @@ constexpr int kEnCokTerim = 200;
 using TerimAcici = std::function<std::optional<QStringList>(const QString &onek)>;
 
 // The FTS5 query for the words of `metin`: every word must match, as a
-// prefix of a word of the item. Empty when the text has no words; nullopt
-// when some word cannot match anything. Exposed for tests.
+// prefix of a word of the item. Empty when the text has no words (groups of
+// digits only are a code, not words); nullopt when some word cannot match
+// anything. Exposed for tests.
 std::optional<QString> kelimeSorgusu(const QString &metin, const TerimAcici &ac);
 
 }  // namespace ks
