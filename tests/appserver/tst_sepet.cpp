@@ -99,6 +99,8 @@ void TstSepet::sepetVeSiparis()
     QCOMPARE(h(1, "VEREN").toString(), QStringLiteral("BAYI3"));
     QCOMPARE(h(1, "DURUM").toInt(), 1);
     QCOMPARE(h(1, "VERILISTARIHI").toDateTime().date(), QDate::currentDate());
+    QCOMPARE(h(1, "SAAT").toString(), h(1, "VERILISTARIHI").toDateTime().toString(QStringLiteral("HH:mm")));
+    QCOMPARE(h(1, "TARIH").toDate(), QDate::currentDate());
     // The VAT rate is the item's own (18), whatever the client sent (20).
     QCOMPARE(h(4, "KDV").toDouble(), 18.0);
     QCOMPARE(h(4, "NETTUTAR").toDouble(), 285.0);

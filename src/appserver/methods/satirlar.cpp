@@ -3,6 +3,7 @@
 #include "protocol/cagri.h"
 #include "store/depo.h"
 
+#include <QHash>
 #include <vector>
 
 namespace ks {
@@ -166,6 +167,31 @@ struct SatirHesabi {
     double kalan() const { return v.iptal ? 0 : qMax(0.0, v.miktar - v.teslim); }
 };
 
+QString saatMetni(const QTime &t)
+{
+    if (!t.isValid())
+        return QString();
+    const int h = t.hour(), m = t.minute();
+    const QChar c[5] = {QChar(u'0' + h / 10), QChar(u'0' + h % 10), QChar(u':'), QChar(u'0' + m / 10),
+                        QChar(u'0' + m % 10)};
+    return QString(c, 5);
+}
+
+// A stored local time. Building a local QDateTime asks the C library for the
+// zone every time; the same texts come back with every basket read.
+QDateTime yerelZaman(const QString &metin)
+{
+    thread_local QHash<QString, QDateTime> onbellek;
+    const auto it = onbellek.constFind(metin);
+    if (it != onbellek.constEnd())
+        return *it;
+    if (onbellek.size() >= 4096)
+        onbellek.clear();
+    const QDateTime z = QDateTime::fromString(metin, Qt::ISODate);
+    onbellek.insert(metin, z);
+    return z;
+}
+
 #define K(ad, tip, ifade) Kolon<SatirHesabi>{ad, tip, [](const SatirHesabi &h) { const SatirVerisi &v = h.v; (void)v; return QVariant(ifade); }}
 
 // Columns the basket and the order history have alike.
@@ -201,7 +227,7 @@ std::vector<Kolon<SatirHesabi>> ortakSatirKolonlari()
         K("KUR", T::String, QStringLiteral("TL")),
         K("KURTL", T::Double, 1.0),
         K("VERENIDNO", T::Int32, v.verenId),
-        K("SAAT", T::String, QString::asprintf("%02d:%02d", v.verilis.time().hour(), v.verilis.time().minute())),
+        K("SAAT", T::String, saatMetni(v.verilis.time())),
         K("TESLIMID", T::Int32, v.teslimId),
         K("KARGOID", T::Int32, v.kargoId),
         K("ACIKLAMA", T::String, v.aciklama),
@@ -370,7 +396,7 @@ SatirVerisi satirOku(const Sorgu &s)
     for (double &o : v.oranlar)
         o = d().toDouble();
     v.kdv = d().toDouble();
-    v.verilis = QDateTime::fromString(d().toString(), Qt::ISODate);
+    v.verilis = yerelZaman(d().toString());
     v.tarih = QDate::fromString(d().toString().left(10), Qt::ISODate);
     v.verenId = d().toInt();
     v.teslimId = d().toInt();
