@@ -7,15 +7,15 @@
 # KORVEL_BENCH_ITEMS (default 1000000) sets the store size, KORVEL_BENCH_DB
 # the store file (default /tmp/korvel-bench-<items>.db; generated on the first
 # run, reused afterwards), KORVEL_BENCH_BUILD the build directory (default
-# build-bench).
+# build/, the one scripts/build.sh uses).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${KORVEL_BENCH_BUILD:-$ROOT/build-bench}
+BUILD=${KORVEL_BENCH_BUILD:-$ROOT/build}
 ITEMS=${KORVEL_BENCH_ITEMS:-1000000}
 DB=${KORVEL_BENCH_DB:-/tmp/korvel-bench-$ITEMS.db}
 
-cmake -S "$ROOT" -B "$BUILD" -G Ninja >/dev/null
+[ -f "$BUILD/build.ninja" ] || cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j2 --target korvel-server korvel-bench
 
 LOG=$(mktemp)
