@@ -104,10 +104,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     altYatay->addWidget(kayanyazi, 1);
     dikey->addWidget(alt);
 
-    lbluyarbakiye = new QLabel(this);
+    // Without a parent until the basket page puts it into its bottom bar
+    // (a loose child would show in the window's corner).
+    lbluyarbakiye = new QLabel;
     lbluyarbakiye->setObjectName(QStringLiteral("lbluyarbakiye"));
     lbluyarbakiye->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    lbluyarbakiye->hide();
 
     setCentralWidget(govde);
 }
@@ -121,6 +122,8 @@ TForm1::~TForm1()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
+    if (!lbluyarbakiye->parent())
+        delete lbluyarbakiye;
 }
 
 void TForm1::baslikKur(QWidget *ust)
