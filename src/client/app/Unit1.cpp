@@ -381,10 +381,12 @@ void TForm1::KullaniciTipineUyarla()
     // applies it to its column table when SayfalariKur builds it.
 }
 
-// The tab pages, one line each: a page builds its content into its tab
-// sheet, reads the user type from sbilgi() for its columns and talks to the
-// window only through IAnaPencere, e.g.
-//   new TStokListesiSayfasi(this, sstoklistesi);
+// The tab pages, built after the login so that they know the user type
+// (sbilgi().MusteriTipi(), kullanicitipi.h). One line per page and its
+// connections; a page builds into its tab sheet, loads on its own show
+// (TSekmeYukleyici) and talks to the window only through IAnaPencere, e.g.
+//   auto *sepet = new sepet::TSepetSayfasi(*this, ssepet, lbluyarbakiye);
+//   connect(this, &TForm1::sepetYenilemeIstendi, sepet, &sepet::TSepetSayfasi::SepetGetir);
 void TForm1::SayfalariKur()
 {
 }
