@@ -350,7 +350,7 @@ void TSepetSayfasi::Deitir1Click()
     const int sirano = cxGrid2_->OdakDegeri(QStringLiteral("SIRANO")).toInt();
     if (!sepet_->Locate(QStringLiteral("SIRANO"), sirano))
         return;
-    if (cxGrid2_->OdakKolonBasligi() != QLatin1String("Seç")) {
+    if (cxGrid2_->OdakKolonBasligi() != QStringLiteral("Seç")) {
         giris_->SepetSatirDegistir(sirano);
         return;
     }
