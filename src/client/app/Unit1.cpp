@@ -10,6 +10,11 @@
 #include "sekmecizici.h"
 #include "simgeler.h"
 #include "utils.h"
+#if __has_include("sepetsayfasi.h")
+#include "sepetsayfasi.h"
+#include "stoklistesi.h"
+#include "tanitimlistesi.h"
+#endif
 
 #include <QAction>
 #include <QApplication>
@@ -389,6 +394,14 @@ void TForm1::KullaniciTipineUyarla()
 //   connect(this, &TForm1::sepetYenilemeIstendi, sepet, &sepet::TSepetSayfasi::SepetGetir);
 void TForm1::SayfalariKur()
 {
+#if __has_include("sepetsayfasi.h")
+    auto *sepet = new sepet::TSepetSayfasi(*this, ssepet, lbluyarbakiye);
+    connect(this, &TForm1::sepetYenilemeIstendi, sepet, &sepet::TSepetSayfasi::SepetGetir);
+    auto *stok = new katalog::TStokListesi(*this, sepet->satirGirisi(), sstoklistesi);
+    connect(this, &TForm1::stokListesiTemizlemeIstendi, stok, &katalog::TStokListesi::Temizle);
+    new katalog::TTanitimListesi(katalog::TanitimTuru::Yeniler, *this, sepet->satirGirisi(), syeniler);
+    new katalog::TTanitimListesi(katalog::TanitimTuru::Kampanyali, *this, sepet->satirGirisi(), skampanyali);
+#endif
 }
 
 void TForm1::AnaBilgiAl()
