@@ -1,6 +1,8 @@
 // Shared helpers of every window; see utils.h.
 #include "utils.h"
 
+#include "tutar.h"
+
 #include "baglanti.h"
 #include "mesajgoster.h"
 
@@ -66,44 +68,7 @@ QString BelgelerKlasoru()
     return temiz;
 }
 
-double Yuvarla(double deger)
-{
-    if (!std::isfinite(deger))
-        return deger;
-    // The shortest fixed-point text that reads back as the same double: the
-    // decimal the user typed or the server sent, not its binary neighbour.
-    char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, deger, std::chars_format::fixed);
-    if (r.ec != std::errc())
-        return deger;
-    std::string s(buf, r.ptr);
-    const bool eksi = !s.empty() && s[0] == '-';
-    if (eksi)
-        s.erase(0, 1);
-    const size_t nokta = s.find('.');
-    if (nokta == std::string::npos || s.size() - nokta - 1 <= 2)
-        return deger;
-    const bool yukari = s[nokta + 3] >= '5';
-    // Integer digits and two decimals as one whole number of hundredths.
-    std::string yuzde = s.substr(0, nokta) + s.substr(nokta + 1, 2);
-    if (yukari) {
-        int i = int(yuzde.size()) - 1;
-        for (; i >= 0; --i) {
-            if (yuzde[size_t(i)] == '9') {
-                yuzde[size_t(i)] = '0';
-            } else {
-                ++yuzde[size_t(i)];
-                break;
-            }
-        }
-        if (i < 0)
-            yuzde.insert(yuzde.begin(), '1');
-    }
-    std::string metin = yuzde.substr(0, yuzde.size() - 2) + '.' + yuzde.substr(yuzde.size() - 2);
-    double sonuc = 0;
-    std::from_chars(metin.data(), metin.data() + metin.size(), sonuc);
-    return eksi ? -sonuc : sonuc;
-}
+double Yuvarla(double deger) { return kw::yuvarla(deger); }
 
 QString GuncellemeNotu(int sunucuSurumu)
 {
