@@ -9,11 +9,23 @@
 #include "utils.h"
 #include "veriseti.h"
 
+#include <QCoreApplication>
+#include <QThread>
 #include <memory>
 
 TSekmeYukleyici::TSekmeYukleyici(IAnaPencere *ana, const Ayar &ayar, QObject *parent)
     : QObject(parent), ana_(ana), ayar_(ayar), izgara_(ayar.izgara)
 {
+}
+
+TSekmeYukleyici::~TSekmeYukleyici()
+{
+    // The worker may hand a step to the UI thread (BaglantiAc's failure
+    // boxes) and wait for it, so keep the events flowing while waiting.
+    while (isciCalisiyor_->load()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
 }
 
 bool TSekmeYukleyici::Yukle(Yukleyici yukleyici, Bitis bitis)
@@ -38,7 +50,12 @@ bool TSekmeYukleyici::Yukle(Yukleyici yukleyici, Bitis bitis)
     std::shared_ptr<TBaglanti> kopya(ana_->bagc().CloneConnection().release());
     auto hata = std::make_shared<bool>(false);
 
-    AsyncBaslat([kopya, hata, yukleyici = std::move(yukleyici)]() {
+    isciCalisiyor_->store(true);
+    AsyncBaslat([kopya, hata, calisiyor = isciCalisiyor_, yukleyici = std::move(yukleyici)]() {
+        struct Bitince {
+            std::atomic<bool> &b;
+            ~Bitince() { b.store(false); }
+        } bitince{*calisiyor};
         if (!BaglantiAc(*kopya, 0)) {
             *hata = true;
             return;

@@ -28,7 +28,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class IAnaPencere;
 class TBaglanti;
@@ -50,6 +52,9 @@ public:
     using Bitis = std::function<void(bool hata)>;
 
     TSekmeYukleyici(IAnaPencere *ana, const Ayar &ayar, QObject *parent = nullptr);
+    // Waits for a worker that still fills the page's dataset: the page and
+    // its dataset are destroyed right after.
+    ~TSekmeYukleyici() override;
 
     // False when a load of this tab is still running (the show is ignored).
     bool Yukle(Yukleyici yukleyici, Bitis bitis = {});
@@ -63,4 +68,6 @@ private:
     Ayar ayar_;
     QPointer<kt::Izgara> izgara_;
     bool yukleniyor_ = false;
+    // Set while the worker runs; shared with it.
+    std::shared_ptr<std::atomic<bool>> isciCalisiyor_ = std::make_shared<std::atomic<bool>>(false);
 };
