@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <httplib.h>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace kt {
 
@@ -27,6 +29,8 @@ bool SunucuSureci::baslat()
 {
     p_ = std::make_unique<QProcess>();
     p_->setProcessChannelMode(QProcess::SeparateChannels);
+    // The server ends with the test, even when the test crashes.
+    p_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     p_->start(sunucuProgrami(), args_);
     if (!p_->waitForStarted(10000)) {
         hata_ = QStringLiteral("başlatılamadı: %1").arg(p_->errorString());
