@@ -62,6 +62,26 @@ void TAwait::Await(QObject *baglam, std::function<void()> proc)
     devamEttir(shared_from_this(), FAsync, std::move(proc), new QObject, baglam, true);
 }
 
+std::function<void()> TIsciSayaci::Sar(std::function<void()> is)
+{
+    ++*n_;
+    return [n = n_, is = std::move(is)]() {
+        struct Bitince {
+            std::atomic<int> &n;
+            ~Bitince() { --n; }
+        } bitince{*n};
+        is();
+    };
+}
+
+void TIsciSayaci::Bekle() const
+{
+    while (n_->load() > 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+}
+
 std::shared_ptr<IAwait> AsyncBaslat(std::function<void()> async)
 {
     return std::make_shared<TAwait>(std::move(async));

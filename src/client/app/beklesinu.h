@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -43,6 +44,29 @@ private:
 };
 
 std::shared_ptr<IAwait> AsyncBaslat(std::function<void()> async);
+
+// Counts the running workers of an owner, so that the owner can wait for
+// them before it frees what they write (a page's dataset):
+//
+//   AsyncBaslat(isciler_.Sar([stok] { … fills *stok … }))->Await(…);
+//   ~Sayfa() { isciler_.Bekle(); }   // or as a member: its destructor waits
+//
+// Bekle keeps the UI thread's events flowing, because a worker may hand a
+// step to the UI thread and wait for it (BaglantiAc's failure boxes).
+class TIsciSayaci {
+public:
+    TIsciSayaci() = default;
+    TIsciSayaci(const TIsciSayaci &) = delete;
+    TIsciSayaci &operator=(const TIsciSayaci &) = delete;
+    ~TIsciSayaci() { Bekle(); }
+
+    std::function<void()> Sar(std::function<void()> is);
+    void Bekle() const;
+    bool Calisiyor() const { return n_->load() > 0; }
+
+private:
+    std::shared_ptr<std::atomic<int>> n_ = std::make_shared<std::atomic<int>>(0);
+};
 
 // Runs `adim` on the UI thread and waits for it; directly when already
 // there. An exception of the step is raised again on the calling thread.

@@ -9,23 +9,11 @@
 #include "utils.h"
 #include "veriseti.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <memory>
 
 TSekmeYukleyici::TSekmeYukleyici(IAnaPencere *ana, const Ayar &ayar, QObject *parent)
     : QObject(parent), ana_(ana), ayar_(ayar), izgara_(ayar.izgara)
 {
-}
-
-TSekmeYukleyici::~TSekmeYukleyici()
-{
-    // The worker may hand a step to the UI thread (BaglantiAc's failure
-    // boxes) and wait for it, so keep the events flowing while waiting.
-    while (isciCalisiyor_->load()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
 }
 
 bool TSekmeYukleyici::Yukle(Yukleyici yukleyici, Bitis bitis)
@@ -50,12 +38,7 @@ bool TSekmeYukleyici::Yukle(Yukleyici yukleyici, Bitis bitis)
     std::shared_ptr<TBaglanti> kopya(ana_->bagc().CloneConnection().release());
     auto hata = std::make_shared<bool>(false);
 
-    isciCalisiyor_->store(true);
-    AsyncBaslat([kopya, hata, calisiyor = isciCalisiyor_, yukleyici = std::move(yukleyici)]() {
-        struct Bitince {
-            std::atomic<bool> &b;
-            ~Bitince() { b.store(false); }
-        } bitince{*calisiyor};
+    AsyncBaslat(isciler_.Sar([kopya, hata, yukleyici = std::move(yukleyici)]() {
         if (!BaglantiAc(*kopya, 0)) {
             *hata = true;
             return;
@@ -66,7 +49,7 @@ bool TSekmeYukleyici::Yukle(Yukleyici yukleyici, Bitis bitis)
             *hata = true;
         }
         kopya->Close();
-    })->Await(this, [this, veri, hata, bitis = std::move(bitis)]() {
+    }))->Await(this, [this, veri, hata, bitis = std::move(bitis)]() {
         if (veri) {
             veri->EnableControls();
             if (ayar_.formatAyarla)

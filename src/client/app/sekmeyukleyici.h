@@ -28,9 +28,9 @@
 
 #include <QObject>
 #include <QPointer>
-#include <atomic>
+#include "beklesinu.h"
+
 #include <functional>
-#include <memory>
 
 class IAnaPencere;
 class TBaglanti;
@@ -52,9 +52,10 @@ public:
     using Bitis = std::function<void(bool hata)>;
 
     TSekmeYukleyici(IAnaPencere *ana, const Ayar &ayar, QObject *parent = nullptr);
-    // Waits for a worker that still fills the page's dataset: the page and
-    // its dataset are destroyed right after.
-    ~TSekmeYukleyici() override;
+    // Waits for a worker that still fills the page's dataset. A page calls
+    // it in its destructor: its dataset, a child created before this loader,
+    // would otherwise be freed first.
+    void Bekle() const { isciler_.Bekle(); }
 
     // False when a load of this tab is still running (the show is ignored).
     bool Yukle(Yukleyici yukleyici, Bitis bitis = {});
@@ -68,6 +69,5 @@ private:
     Ayar ayar_;
     QPointer<kt::Izgara> izgara_;
     bool yukleniyor_ = false;
-    // Set while the worker runs; shared with it.
-    std::shared_ptr<std::atomic<bool>> isciCalisiyor_ = std::make_shared<std::atomic<bool>>(false);
+    TIsciSayaci isciler_;
 };

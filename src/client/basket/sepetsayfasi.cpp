@@ -207,7 +207,10 @@ TSepetSayfasi::TSepetSayfasi(IAnaPencere &ana, QWidget *sekme, QLabel *uyari)
     yukleyici_ = new TSekmeYukleyici(&ana_, {"gifsepet", cxGrid2_, sepet_, true}, this);
 }
 
-TSepetSayfasi::~TSepetSayfasi() = default;
+TSepetSayfasi::~TSepetSayfasi()
+{
+    yukleyici_->Bekle();
+}
 
 QLabel *TSepetSayfasi::toplamEtiketi(int i) const
 {

@@ -171,7 +171,10 @@ TStokListesi::TStokListesi(IAnaPencere &ana, TSatirGirisi &giris, QWidget *sekme
         connect(b, &QAbstractButton::clicked, this, &TStokListesi::SpeedButton1Click);
 }
 
-TStokListesi::~TStokListesi() = default;
+TStokListesi::~TStokListesi()
+{
+    isciler_.Bekle();   // the search worker writes into stok_
+}
 
 bool TStokListesi::Ariyor() const { return !ana_.araedit()->isEnabled(); }
 
@@ -217,9 +220,9 @@ void TStokListesi::aramaBaslat()
     const QString kod = araedit->text();
     auto hata = std::make_shared<bool>(true);
     kt::VeriSeti *stok = stok_;
-    AsyncBaslat([kopya, bilgi, kod, hata, stok] {
+    AsyncBaslat(isciler_.Sar([kopya, bilgi, kod, hata, stok] {
         *hata = StokListesiGetir(*kopya, kod, std::make_unique<TSonucBilgisi>(*bilgi), *stok);
-    })->Await(this, [this, hata] {
+    }))->Await(this, [this, hata] {
         QLineEdit *araedit = ana_.araedit();
         araedit->setEnabled(true);
         cxGrid1_->Bagla(stok_);

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include "beklesinu.h"
 #include "izgarakolon.h"
 
 #include <memory>
@@ -74,6 +75,7 @@ private:
     TSatirGirisi &giris_;
     QWidget *sekme_;
     kt::VeriSeti *stok_;
+    TIsciSayaci isciler_;
     kt::Izgara *cxGrid1_;
     QMenu *popstok_;
     AramaKutusuFiltresi *filtre_;

@@ -150,6 +150,11 @@ TTanitimListesi::TTanitimListesi(TanitimTuru tur, IAnaPencere &ana, TSatirGirisi
     });
 }
 
+TTanitimListesi::~TTanitimListesi()
+{
+    yukleyici_->Bekle();   // its worker fills veri_, which goes first
+}
+
 bool TTanitimListesi::Yukleniyor() const { return yukleyici_->Yukleniyor(); }
 
 void TTanitimListesi::showEvent(QShowEvent *e)

@@ -41,6 +41,7 @@ public:
     // Builds itself into the tab sheet `sekme` ("Yeni Stoklar" or
     // "Kampanyalı Stoklar").
     TTanitimListesi(TanitimTuru tur, IAnaPencere &ana, TSatirGirisi &giris, QWidget *sekme);
+    ~TTanitimListesi() override;
 
     TanitimTuru tur() const { return tur_; }
     kt::VeriSeti &veri() { return *veri_; }   // YENILER or kampstok
