@@ -143,6 +143,13 @@ Tstokayarinti::Tstokayarinti(QWidget *AOwner, int _stokno) : QDialog(AOwner), st
     ParcaliTus2 = new QPushButton(QStringLiteral("Vazgeç"), this);
     for (QPushButton *b : {Button1, Button2, ParcaliTus1, ParcaliTus2})
         b->setAutoDefault(false);
+    for (QPushButton *b : {ParcaliTus1, ParcaliTus2}) {
+        b->setMinimumSize(150, 48);
+        QFont f = b->font();
+        f.setBold(true);
+        f.setPixelSize(16);
+        b->setFont(f);
+    }
     auto *dugmeler = new QVBoxLayout;
     dugmeler->addWidget(ParcaliTus1);
     dugmeler->addWidget(ParcaliTus2);
