@@ -7,6 +7,7 @@
 #include "izgara.h"
 #include "mesajgoster.h"
 #include "sekmeyukleyici.h"
+#include "testyardim.h"
 #include "utils.h"
 #include "veriseti.h"
 
@@ -74,25 +75,6 @@ public:
     QString bakiyeUyarisi() const override { return {}; }
 };
 
-// Messages as they would have been shown, in order.
-struct Mesajlar {
-    QList<kt::MesajBilgisi> liste;
-    Mesajlar()
-    {
-        kt::MesajKancasiKur([this](const kt::MesajBilgisi &m) {
-            liste << m;
-            return kt::dugmeSonucu(m.varsayilan);
-        });
-    }
-    ~Mesajlar() { kt::MesajKancasiKur({}); }
-    QStringList metinler() const
-    {
-        QStringList s;
-        for (const auto &m : liste)
-            s << m.metin;
-        return s;
-    }
-};
 
 kw::Tablo ikiSatir(int ilk)
 {

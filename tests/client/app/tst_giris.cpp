@@ -8,6 +8,7 @@
 #include "girisformu.h"
 #include "mesajgoster.h"
 #include "sekmecizici.h"
+#include "testyardim.h"
 #include "utils.h"
 
 #include <QAction>
@@ -28,24 +29,6 @@
 
 namespace {
 
-struct Mesajlar {
-    QList<kt::MesajBilgisi> liste;
-    Mesajlar()
-    {
-        kt::MesajKancasiKur([this](const kt::MesajBilgisi &m) {
-            liste << m;
-            return kt::dugmeSonucu(m.varsayilan);
-        });
-    }
-    ~Mesajlar() { kt::MesajKancasiKur({}); }
-    QStringList metinler() const
-    {
-        QStringList s;
-        for (const auto &m : liste)
-            s << m.metin;
-        return s;
-    }
-};
 
 // Runs `eylem` on the login dialog once it shows (also inside exec()).
 void giriseUygula(std::function<void(Tgirisform *)> eylem)
@@ -73,19 +56,6 @@ void yaz(Tgirisform *g, const QString &ad, const QString &sifre)
     QTest::keyClicks(g->sifre, sifre);
 }
 
-QJsonObject iniOku(const QString &yol)
-{
-    QProcess py;
-    py.start(QStringLiteral("/usr/bin/python3"),
-             {QStringLiteral("-c"),
-              QStringLiteral("import configparser, json, sys\n"
-                             "c = configparser.ConfigParser(interpolation=None)\n"
-                             "c.read(sys.argv[1], encoding='utf-8')\n"
-                             "print(json.dumps(dict(c['kullanici']), ensure_ascii=False))"),
-              yol});
-    py.waitForFinished(30000);
-    return QJsonDocument::fromJson(py.readAllStandardOutput()).object();
-}
 
 int bosPort()
 {

@@ -2,6 +2,7 @@
 // type changes.
 #include "ayarini.h"
 #include "kullanicitipi.h"
+#include "testyardim.h"
 #include "utils.h"
 
 #include <QFile>
@@ -129,17 +130,9 @@ void TstYardimcilar::ayarDosyasi()
     QVERIFY(!QFile::exists(yol + ".yeni"));
 
     // Any INI reader gets the three keys, "hatırla" with its dotless i.
-    QProcess py;
-    py.start(QStringLiteral("/usr/bin/python3"),
-             {QStringLiteral("-c"),
-              QStringLiteral("import configparser, json, sys\n"
-                             "c = configparser.ConfigParser(interpolation=None)\n"
-                             "c.read(sys.argv[1], encoding='utf-8')\n"
-                             "print(json.dumps(dict(c['kullanici']), ensure_ascii=False))"),
-              yol});
-    QVERIFY(py.waitForFinished(30000));
-    QCOMPARE(py.exitCode(), 0);
-    const QJsonObject o = QJsonDocument::fromJson(py.readAllStandardOutput()).object();
+    int cikis = -1;
+    const QJsonObject o = iniOku(yol, &cikis);
+    QCOMPARE(cikis, 0);
     QCOMPARE(o.size(), 3);
     QCOMPARE(o.value("isim").toString(), QStringLiteral("BAYİ3"));
     QCOMPARE(o.value("sifre").toString(), hatirla ? QStringLiteral("1234") : QString());
